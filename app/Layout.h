@@ -1,0 +1,110 @@
+// The window's control inventory: every control and menu item with its place,
+// texts and initial state. The window is built by reading these tables.
+#pragma once
+
+#include <cstddef>
+
+namespace quellar {
+
+// The table order: containers come before the controls they hold, and within
+// one container the order is the stacking order, top first, which is also the
+// order the Tab key follows. A tab strip lies beneath its pages.
+enum class ControlId {
+    SSTabQuellar,
+    pxOne,
+    fraVersion,
+    lblVersion,
+    fraButtons,
+    cmdLogOff,
+    cmdShutdown,
+    cmdReboot,
+    cmdPowerOff,
+    fraOptions,
+    chkForce,
+    chkDisable,
+    chkMinimise,
+    cmdClear,
+    cmdSave,
+    pxTwo,
+    cmdAbort,
+    cmdStart,
+    txtCounter,
+    lblCounter,
+    lblInfoAdvanced,
+    lblWarning,
+    lstAdvanced,
+    lblCombo,
+    timCounter,
+    Picture1,
+    pxThree,
+    lblTitle,
+    lblBuild,
+    HlblURL,
+    lblCopyright,
+    hypHelp,
+    None,  // container of the tab control: the window itself
+};
+constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::None);
+
+enum class ControlKind { TabStrip, PictureBox, Frame, Label, CommandButton, CheckBox, TextBox, ComboBox, Timer, HyperLink };
+
+enum class Align { Left, Centre, Right };
+
+struct Twips {
+    int left, top, width, height;
+};
+
+struct ControlSpec {
+    ControlId id;
+    const char* name;
+    ControlKind kind;
+    ControlId container;
+    int tabPage;  // page of the tab control holding it, or -1 when its container is not the tab control
+    Twips place;
+    const char* text;  // caption or text at creation; "&" marks the access key
+    const char* tooltip;  // nullptr: none
+    int tabOrder;  // -1: the timer, which has none
+    bool enabled;
+    Align align;
+    bool wordWrap;
+    bool border;  // frames: drawn; picture boxes: sunken
+    int maxLength;  // text box only; 0 means no limit
+    const char* url;  // hyperlinks only; nullptr: no target yet
+};
+
+const ControlSpec& Spec(ControlId id);
+const ControlSpec* ControlTable();  // kControlCount entries, in ControlId order
+char AccessKey(const char* caption);  // the letter after "&", upper case; 0 when there is none
+
+enum class MenuId {
+    mPopupSys,
+    mPopRestore,
+    mSep1,
+    mPopForce,
+    mPopDisable,
+    mSep2,
+    mPopLogOff,
+    mPopShutdown,
+    mPopReboot,
+    mPopPowerOff,
+    mPopExit,
+};
+constexpr std::size_t kMenuCount = static_cast<std::size_t>(MenuId::mPopExit) + 1;
+
+struct MenuSpec {
+    MenuId id;
+    const char* name;
+    const char* caption;  // "-" is a separator line
+};
+
+const MenuSpec& Spec(MenuId id);
+const MenuSpec* MenuTable();  // kMenuCount entries: the menu itself, then its items top to bottom
+
+struct FormSpec {
+    const char* caption;
+    int clientWidth, clientHeight;  // twips
+    const char* tabCaptions[3];
+};
+const FormSpec& Form();
+
+}  // namespace quellar

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/Layout.h"
-#include "tray/modSysTray.h"
+#include "tray/TrayRecord.h"
 
 namespace quellar {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "tray/modSysTray.h"
+#include "tray/TrayRecord.h"
 
 namespace quellar {
 namespace {

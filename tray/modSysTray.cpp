@@ -1,4 +1,4 @@
-#include "tray/modSysTray.h"
+#include "tray/TrayRecord.h"
 
 #include <algorithm>
 #include <cstring>

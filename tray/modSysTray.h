@@ -1,8 +1,10 @@
-// The tray record and its constants, shared by every road to the tray icon.
+// What every road to the tray icon shares: the record and the constants.
+// (Kept apart from <windows.h>, which defines the same names as macros.)
 #pragma once
 
 #include <cstdint>
-#include <string>
+
+#include "tray/TrayRecord.h"
 
 namespace quellar {
 namespace modSysTray {
@@ -16,24 +18,6 @@ constexpr std::uint32_t NIF_TIP = 4;
 constexpr std::uint32_t WM_MOUSEMOVE = 512;
 constexpr std::uint32_t WM_LBUTTONDBLCLK = 515;
 constexpr std::uint32_t WM_RBUTTONUP = 517;
-
-// The first, 88-byte form of the shell's NOTIFYICONDATAA as 32-bit Windows
-// lays it out. Handles are kept in 32 bits, which is all a window or icon
-// handle ever uses, also on 64-bit Windows.
-struct TrayIconRecord {
-    std::uint32_t cbSize;
-    std::uint32_t hWnd;
-    std::uint32_t uID;
-    std::uint32_t uFlags;
-    std::uint32_t uCallbackMessage;
-    std::uint32_t hIcon;
-    char szTip[64];
-};
-static_assert(sizeof(TrayIconRecord) == 88, "the tray record is exactly 88 bytes");
-
-// The tip is the text and one NUL, left-aligned and padded with blanks; a
-// longer text is cut so that the NUL still fits.
-void FillTip(TrayIconRecord& record, const std::string& text);
 
 }  // namespace modSysTray
 }  // namespace quellar

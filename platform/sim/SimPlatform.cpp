@@ -1,5 +1,7 @@
 #include "platform/sim/SimPlatform.h"
 
+#include "tray/modSysTray.h"
+
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>

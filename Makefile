@@ -1,0 +1,40 @@
+# make        builds the native core and tests, and Quellar.exe for i686 and x86_64
+# make run    builds, then runs Quellar.exe under Wine (inside Xvfb when there is no display)
+# make test   builds everything and runs the native and the Wine tests
+# make dist   leaves dist/i686/Quellar.exe and dist/x86_64/Quellar.exe, each with help.html
+# make bench  prints size, imports and start-up time
+.PHONY: all native i686 x86_64 run test dist bench clean
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+BUILD := build
+
+all: native i686 x86_64
+
+native:
+	@scripts/deps.sh build
+	cmake -S . -B $(BUILD)/native -DQUELLAR_WIN64_BUILD_DIR=$(CURDIR)/$(BUILD)/x86_64 >/dev/null
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+i686 x86_64:
+	@scripts/deps.sh build
+	cmake -S . -B $(BUILD)/$@ -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-$@.cmake >/dev/null
+	cmake --build $(BUILD)/$@ -j $(JOBS)
+
+run: x86_64
+	@scripts/deps.sh wine
+	scripts/run.sh $(BUILD)/x86_64/Quellar.exe
+
+test: all
+	@scripts/deps.sh test
+	cd $(BUILD)/native && ctest --output-on-failure -j 1
+
+dist: i686 x86_64
+	mkdir -p dist/i686 dist/x86_64
+	for arch in i686 x86_64; do cp $(BUILD)/$$arch/Quellar.exe resources/help.html dist/$$arch/; done
+
+bench: i686 x86_64
+	@scripts/deps.sh wine
+	bench/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) dist

@@ -1,0 +1,9 @@
+# Benchmark programs: the bare window and the start-up timer.
+add_executable(bare_window WIN32 bench/bare.cpp)
+add_executable(starttime bench/starttime.cpp)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(bare_window PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -ffunction-sections -fdata-sections)
+  target_link_options(bare_window PRIVATE -static -s -Wl,--gc-sections)
+  target_link_options(starttime PRIVATE -static)
+endif()

@@ -1,0 +1,82 @@
+#include "platform/win32/Container.h"
+
+#include "app/Layout.h"
+#include "resources/resource.h"
+
+namespace quellar {
+namespace win32 {
+namespace {
+
+const ControlSpec* SpecOf(HWND hwnd) {
+    return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+// A frame is an etched rectangle, as a group box without a caption draws it.
+void PaintFrame(HWND hwnd, HDC dc) {
+    RECT rect;
+    GetClientRect(hwnd, &rect);
+    TEXTMETRICA metrics;
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    rect.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &rect, EDGE_ETCHED, BF_RECT);
+}
+
+void PaintIcon(HWND hwnd, HDC dc) {
+    HWND root = GetAncestor(hwnd, GA_ROOT);
+    HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(root, GCLP_HICON));
+    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+}
+
+void OnPaint(HWND hwnd) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd, &paint);
+    const ControlSpec* spec = SpecOf(hwnd);
+    if (spec && spec->kind == ControlKind::Frame && spec->border) PaintFrame(hwnd, dc);
+    if (spec && spec->id == ControlId::Picture1) PaintIcon(hwnd, dc);
+    EndPaint(hwnd, &paint);
+}
+
+LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+            break;
+        }
+        case WM_PAINT:
+            OnPaint(hwnd);
+            return 0;
+        // Controls tell their direct parent; the main window handles them all.
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+        case WM_SETCURSOR:
+            // Links show the hand; the main window decides.
+            if (SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam)) return TRUE;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterContainerClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ContainerProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = ids::kContainerClass;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+}  // namespace win32
+}  // namespace quellar

@@ -1,0 +1,75 @@
+// The real window, made from the control table, and its message handling:
+// one short handler per message, each handing a plain event to the form.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "app/Layout.h"
+#include "platform/Platform.h"
+#include "platform/win32/Handles.h"
+
+namespace quellar {
+namespace win32 {
+
+class MainWindow {
+public:
+    bool Create(HINSTANCE instance, FormEvents& events);
+    HWND Handle() const { return hwnd_; }
+    HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+    HMENU PopupMenu() const { return popup_.get(); }
+    HICON BigIcon() const { return bigIcon_.get(); }
+    float TwipsPerPixel() const { return 1440.0f / static_cast<float>(dpi_); }
+
+    // The form is loaded: from now on resizes reach it.
+    void SetLoaded() { loaded_ = true; }
+    void ShowFirstOrAgain();
+    void SetInterval(int milliseconds);
+    void SetLinkTarget(ControlId link, const std::string& target);
+    // Runs the form's unload handling; the window goes unless it cancels.
+    void Close();
+    // Keyboard handling for the message loop; true when the message was used.
+    bool PreTranslate(MSG& msg);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnSize();
+    void OnMouseMove(WPARAM keys, LPARAM position);
+    void OnCommand(int id, int code);
+    LRESULT OnNotify(const NMHDR& header);
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    bool OnSetCursor(HWND under);
+    void OnActivate(bool active);
+
+    void CreateControls(HINSTANCE instance);
+    HWND CreateControl(HINSTANCE instance, const ControlSpec& spec);
+    void CreateTooltips(HINSTANCE instance);
+    void CreatePopupMenu();
+    void ShowSelectedPage();
+    void SelectTab(int index);
+    int ToPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+    bool IsLink(HWND control) const;
+    ControlId FromCommandId(int id) const;
+
+    HWND hwnd_ = nullptr;
+    FormEvents* events_ = nullptr;
+    int dpi_ = 96;
+    bool loaded_ = false;
+    bool resized_ = false;
+    bool shownBefore_ = false;
+    bool closing_ = false;
+    HWND focusBeforeDeactivation_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<std::string, kControlCount> linkTargets_;
+    Font font_;
+    Icon bigIcon_;
+    Icon smallIcon_;
+    Menu popup_;
+};
+
+}  // namespace win32
+}  // namespace quellar

@@ -1,0 +1,26 @@
+# The real program: Quellar.exe over Win32, one static file.
+enable_language(RC)
+
+add_executable(Quellar WIN32
+  platform/win32/main.cpp
+  platform/win32/MainWindow.cpp
+  platform/win32/Container.cpp
+  platform/win32/SingleInstance.cpp
+  platform/win32/Win32Platform.cpp
+  platform/win32/SystemCalls.cpp
+  platform/win32/Registry.cpp
+  resources/Quellar.rc
+)
+target_include_directories(Quellar PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+target_compile_definitions(Quellar PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(Quellar PRIVATE quellar_core comctl32 shell32 advapi32 user32 gdi32 kernel32)
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  # Nothing throws, so nothing needs unwinding or a verbose report at exit.
+  target_sources(Quellar PRIVATE platform/win32/QuietTerminate.cpp)
+  foreach(target quellar_core Quellar)
+    target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+      -ffunction-sections -fdata-sections)
+  endforeach()
+  target_link_options(Quellar PRIVATE -static -s -Wl,--gc-sections)
+endif()

@@ -1,0 +1,115 @@
+#include "platform/win32/SingleInstance.h"
+
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace quellar {
+namespace win32 {
+namespace {
+
+// "Local\" keeps the test to this logon session; systems before Windows 2000
+// refuse the backslash, and have one session anyway.
+constexpr const char* kMutexName = "Local\\Quellar2000.Running";
+constexpr const char* kOldMutexName = "Quellar2000.Running";
+
+struct WindowsOfClass {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<WindowsOfClass*>(data);
+    char name[64];
+    if (GetClassNameA(hwnd, name, sizeof name) && lstrcmpA(name, search->className) == 0) {
+        search->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> TopLevelWindows(const char* className) {
+    WindowsOfClass search{className, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    return process;
+}
+
+std::string TitleOf(HWND hwnd) {
+    char title[256] = "";
+    GetWindowTextA(hwnd, title, sizeof title);
+    return title;
+}
+
+// Looked up at run time: older systems lack it, and the foreground rule with it.
+void AllowForeground(DWORD process) {
+    using AllowFn = BOOL(WINAPI*)(DWORD);
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (!user32) return;
+    auto allow = reinterpret_cast<AllowFn>(reinterpret_cast<void*>(GetProcAddress(user32, "AllowSetForegroundWindow")));
+    if (allow) allow(process);
+}
+
+}  // namespace
+
+SingleInstance::~SingleInstance() {
+    if (titleWindow_) DestroyWindow(titleWindow_);
+}
+
+bool SingleInstance::CreateTitleWindow() {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = instance_;
+    windowClass.lpszClassName = ids::kAppTitleClass;
+    if (!RegisterClassA(&windowClass)) return false;
+    // A hidden top-level window, so that other copies can enumerate it.
+    titleWindow_ = CreateWindowExA(WS_EX_TOOLWINDOW, ids::kAppTitleClass, "Quellar", WS_POPUP, 0, 0, 0, 0, nullptr,
+                                   nullptr, instance_, nullptr);
+    return titleWindow_ != nullptr;
+}
+
+bool SingleInstance::AnotherCopyRuns() {
+    if (decided_) return anotherCopy_;
+    decided_ = true;
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    if (!mutex) mutex = CreateMutexA(nullptr, FALSE, kOldMutexName);
+    anotherCopy_ = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    mutex_.reset(mutex);
+    return anotherCopy_;
+}
+
+std::string SingleInstance::Title() const { return titleWindow_ ? TitleOf(titleWindow_) : std::string(); }
+
+void SingleInstance::SetTitle(const std::string& title) {
+    if (titleWindow_) SetWindowTextA(titleWindow_, title.c_str());
+}
+
+bool SingleInstance::Activate(const std::string& title) const {
+    const DWORD self = GetCurrentProcessId();
+    HWND exact = nullptr;
+    HWND prefix = nullptr;
+    for (HWND hwnd : TopLevelWindows(ids::kAppTitleClass)) {
+        if (ProcessOf(hwnd) == self) continue;
+        const std::string candidate = TitleOf(hwnd);
+        if (candidate == title && !exact) exact = hwnd;
+        if (candidate.compare(0, title.size(), title) == 0 && !prefix) prefix = hwnd;
+    }
+    HWND app = exact ? exact : prefix;
+    if (!app) return false;
+    const DWORD process = ProcessOf(app);
+    for (HWND main : TopLevelWindows(ids::kMainClass)) {
+        // A copy in the tray stays there.
+        if (ProcessOf(main) != process || !IsWindowVisible(main)) continue;
+        AllowForeground(process);
+        if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
+        ::SetForegroundWindow(main);
+    }
+    return true;
+}
+
+}  // namespace win32
+}  // namespace quellar

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Makes sure the tools for a purpose are installed: "build" (the native and
+# MinGW-w64 builds with their tests), "wine" or "test" (also Wine and Xvfb).
+# As root it installs what is missing with apt-get; otherwise it prints the
+# command to run and fails.
+set -euo pipefail
+
+purpose=${1:-test}
+build_pkgs=(cmake make g++ mingw-w64 googletest libgtest-dev)
+wine_pkgs=(wine wine64 fonts-wine xvfb xdotool imagemagick)
+
+case "$purpose" in
+  build) wanted=("${build_pkgs[@]}") ;;
+  wine | test) wanted=("${build_pkgs[@]}" "${wine_pkgs[@]}") ;;
+  *) echo "usage: $0 build|wine|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for pkg in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if ! command -v apt-get >/dev/null 2>&1; then
+  echo "Missing packages: ${missing[*]}. This needs a Debian-based system with apt-get." >&2
+  exit 1
+fi
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Install them with:  sudo apt-get update && sudo apt-get install -y ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing ${missing[*]} ..."
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq "${missing[@]}" >/dev/null

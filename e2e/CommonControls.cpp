@@ -1,7 +1,5 @@
 #include "e2e/CommonControls.h"
 
-#include <commctrl.h>
-
 #include <array>
 
 #include "e2e/Controls.h"

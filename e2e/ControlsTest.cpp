@@ -10,6 +10,11 @@
 #include "e2e/ExpectedLayout.h"
 #include "e2e/ProgramTest.h"
 
+namespace quellar {
+// Failure messages name the control instead of dumping its bytes.
+void PrintTo(ControlId id, std::ostream* out) { *out << Spec(id).name; }
+}  // namespace quellar
+
 namespace e2e {
 namespace {
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "app/Layout.h"
@@ -44,6 +45,10 @@ public:
     virtual void Form_Resize() = 0;
     virtual void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) = 0;
     virtual void Form_Unload(std::int16_t& cancel) = 0;
+    // Windows is ending the session: the window goes without being asked.
+    virtual void Form_SessionEnd() = 0;
+    // The shell's taskbar was made anew and has forgotten every tray icon.
+    virtual void Form_TaskbarCreated() = 0;
     virtual void OnClick(ControlId control) = 0;  // buttons, and the list when an item is chosen
     virtual void OnMenu(MenuId item) = 0;
     virtual void OnTimer(ControlId timer) = 0;
@@ -94,7 +99,12 @@ public:
     virtual void SetAppTitle(const std::string& title) = 0;
     virtual bool AppActivate(const std::string& title) = 0;
     virtual std::string CurDir() = 0;
-    [[noreturn]] virtual void End() = 0;  // ends the process at once; no handler runs after it
+    // Ends the process at once; no handler runs after it.
+    [[noreturn]] void End() {
+        EndProcess();
+        std::abort();  // not reached: EndProcess does not come back
+    }
+    virtual void EndProcess() = 0;
     // Case mapping by the platform's own rules for its ANSI code page.
     virtual std::string UpperCase(const std::string& text) = 0;
     virtual std::string LowerCase(const std::string& text) = 0;

@@ -11,14 +11,28 @@
 
 namespace quellar {
 
+using Calls = std::vector<std::string>;
+
 class FormTest : public ::testing::Test {
 protected:
     FormTest() { sim.Attach(form); }
+
+    // Runs start-up and forgets its calls, so a test sees only its own.
+    void Load() {
+        form.Form_Load();
+        sim.ClearCalls();
+    }
+
+    // Runs a handler that is expected to end the program.
+    template <typename Handler>
+    void ExpectEnds(Handler handler) {
+        EXPECT_THROW(handler(), ProgramEnded);
+    }
 
     SimPlatform sim;
     frmQuellar form{sim};
 };
 
-using Calls = std::vector<std::string>;
+constexpr const char* kStore = "Quellar\\Startup\\";
 
 }  // namespace quellar

@@ -9,6 +9,10 @@ add_executable(quellar_tests
   tests/LayoutTest.cpp
   tests/SetAdvancedTest.cpp
   tests/TrayRecordTest.cpp
+  tests/StartupTest.cpp
+  tests/VersionTest.cpp
+  tests/PrivilegeTest.cpp
+  tests/SettingsTest.cpp
 )
 target_link_libraries(quellar_tests PRIVATE quellar_sim GTest::gtest_main)
 gtest_discover_tests(quellar_tests DISCOVERY_MODE PRE_TEST)

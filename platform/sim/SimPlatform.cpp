@@ -215,6 +215,11 @@ int SimPlatform::MsgBox(const std::string& prompt, int style, const std::string&
     return answer;
 }
 
+bool SimPlatform::PrevInstance() {
+    record("PrevInstance()");
+    return prevInstance_;
+}
+
 void SimPlatform::SetAppTitle(const std::string& title) {
     record("SetAppTitle(" + Quote(title) + ")");
     appTitle_ = title;
@@ -232,7 +237,7 @@ bool SimPlatform::AppActivate(const std::string& title) {
     return false;
 }
 
-void SimPlatform::End() {
+void SimPlatform::EndProcess() {
     record("End()");
     throw ProgramEnded{};
 }

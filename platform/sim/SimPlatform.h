@@ -78,12 +78,12 @@ public:
     std::uint32_t IconHandle() override { return kIconHandle; }
     float TwipsPerPixelX() override { return twipsPerPixel_; }
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
-    bool PrevInstance() override { return prevInstance_; }
+    bool PrevInstance() override;
     std::string AppTitle() override { return appTitle_; }
     void SetAppTitle(const std::string& title) override;
     bool AppActivate(const std::string& title) override;
     std::string CurDir() override { return curDir_; }
-    [[noreturn]] void End() override;
+    void EndProcess() override;
     std::string UpperCase(const std::string& text) override;
     std::string LowerCase(const std::string& text) override;
     bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,

@@ -54,6 +54,16 @@ ControlClass ClassFor(const ControlSpec& spec) {
     return {nullptr, 0, 0};
 }
 
+// Milliseconds of a clock that only moves forward.
+std::int64_t MonotonicMs() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const std::int64_t ticks = now.QuadPart;
+    const std::int64_t perSecond = frequency.QuadPart;
+    return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
+}
+
 HFONT CreateDialogFont(int dpi) {
     // 8.25 points: 33 quarter points.
     const int height = -MulDiv(33, dpi, 72 * 4);
@@ -85,6 +95,7 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ids::kMainClass;
     if (!RegisterClassExA(&windowClass) || !RegisterContainerClass(instance)) return false;
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
 
     const FormSpec& form = Form();
     RECT frame = {0, 0, ToPixels(form.clientWidth), ToPixels(form.clientHeight)};
@@ -191,9 +202,11 @@ void MainWindow::ShowFirstOrAgain() {
     if (!resized_ && loaded_) events_->Form_Resize();
 }
 
+// The timer keeps to its schedule: each tick is armed for the next whole
+// period since the start, so that lateness does not add up.
 void MainWindow::SetInterval(int milliseconds) {
     if (milliseconds > 0) {
-        SetTimer(hwnd_, kTimerId, static_cast<UINT>(milliseconds), nullptr);
+        SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
     } else {
         KillTimer(hwnd_, kTimerId);
     }
@@ -250,8 +263,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
         case WM_TIMER:
-            if (wParam == kTimerId) events_->OnTimer(ControlId::timCounter);
+            if (wParam == kTimerId) OnTimer();
             return 0;
+        // Windows ends the session: let it, without a question.
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -260,9 +276,21 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             return 0;
-        default: break;
+        default:
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) events_->Form_TaskbarCreated();
+            break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+// Re-armed before the handler runs, which may disarm it.
+void MainWindow::OnTimer() {
+    SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(MonotonicMs())), nullptr);
+    events_->OnTimer(ControlId::timCounter);
+}
+
+void MainWindow::OnEndSession(bool ending) {
+    if (ending && loaded_) events_->Form_SessionEnd();
 }
 
 void MainWindow::OnSize() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/Layout.h"
+#include "countdown/TickSchedule.h"
 #include "platform/Platform.h"
 #include "platform/win32/Handles.h"
 
@@ -44,6 +45,8 @@ private:
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     bool OnSetCursor(HWND under);
     void OnActivate(bool active);
+    void OnTimer();
+    void OnEndSession(bool ending);
 
     void CreateControls(HINSTANCE instance);
     HWND CreateControl(HINSTANCE instance, const ControlSpec& spec);
@@ -58,6 +61,8 @@ private:
     HWND hwnd_ = nullptr;
     FormEvents* events_ = nullptr;
     int dpi_ = 96;
+    UINT taskbarCreated_ = 0;
+    TickSchedule ticks_;
     bool loaded_ = false;
     bool resized_ = false;
     bool shownBefore_ = false;

@@ -131,7 +131,7 @@ std::string Win32Platform::CurDir() {
     return std::string(directory, length);
 }
 
-void Win32Platform::End() { ExitProcess(0); }
+void Win32Platform::EndProcess() { ExitProcess(0); }
 
 std::string Win32Platform::UpperCase(const std::string& text) {
     std::string result = text;

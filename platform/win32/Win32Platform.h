@@ -47,7 +47,7 @@ public:
     void SetAppTitle(const std::string& title) override;
     bool AppActivate(const std::string& title) override;
     std::string CurDir() override;
-    [[noreturn]] void End() override;
+    void EndProcess() override;
     std::string UpperCase(const std::string& text) override;
     std::string LowerCase(const std::string& text) override;
     bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,

@@ -1,0 +1,66 @@
+// The four workstation actions. Every road to one (its button, the tray
+// menu, the countdown) runs its command handler.
+#include "app/frmQuellar.h"
+#include "tray/modSysTray.h"
+
+namespace quellar {
+namespace {
+
+constexpr int kYesNo = 4;
+constexpr int kYes = 6;
+constexpr std::int32_t kForce = 4;
+constexpr std::uint32_t kReserved = 0xFFFFFFFF;
+
+}  // namespace
+
+void frmQuellar::cmdLogOff_Click() { ConfirmAction("log off"); }
+
+void frmQuellar::cmdShutdown_Click() {
+    EnableShutdownPrivilege();
+    ConfirmAction("shutdown");
+}
+
+void frmQuellar::cmdReboot_Click() {
+    EnableShutdownPrivilege();
+    ConfirmAction("reboot");
+}
+
+void frmQuellar::cmdPowerOff_Click() {
+    EnableShutdownPrivilege();
+    ConfirmAction("power down");
+}
+
+// Saves the options, asks unless Disable is on, and acts. Returns only when
+// the user said No.
+void frmQuellar::ConfirmAction(const std::string& verb) {
+    cmdSave_Click();
+    std::int32_t value = -1;
+    if (verb == "reboot") value = 2;
+    if (verb == "log off") value = 0;
+    if (verb == "power down") value = 8;
+    if (verb == "shutdown") value = 1;
+    if (value < 0) return;  // not one of the four actions: nothing to ask Windows
+
+    if (ui_.Value(ControlId::chkDisable) == 0) {
+        if (ui_.MsgBox("Are you sure you want to " + verb + "?", kYesNo, "Quellar 2000") == kYes) {
+            ExitWindowsNow(value);
+        }
+    }
+    // Read again: the option may have changed while the question was open.
+    if (ui_.Value(ControlId::chkDisable) == 1) ExitWindowsNow(value);
+}
+
+// Force is read now, after any question was answered. Windows only starts
+// the action; the program removes its icon and ends at once, without its
+// unload handling.
+void frmQuellar::ExitWindowsNow(std::int32_t flags) {
+    if (ui_.Value(ControlId::chkForce) == 1) {
+        ui_.ExitWindowsEx(static_cast<std::uint32_t>(flags | kForce), kReserved);
+    } else {
+        ui_.ExitWindowsEx(static_cast<std::uint32_t>(flags), kReserved);
+    }
+    NotifyTray(modSysTray::NIM_DELETE);
+    ui_.End();
+}
+
+}  // namespace quellar

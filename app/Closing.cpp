@@ -1,0 +1,44 @@
+// Closing: the options are saved first; a window in the tray goes quietly, a
+// shown one asks whether to quit or to go to the tray.
+#include "app/frmQuellar.h"
+#include "tray/modSysTray.h"
+
+namespace quellar {
+namespace {
+
+constexpr int kYesNo = 4;
+constexpr int kYes = 6;
+
+}  // namespace
+
+void frmQuellar::Form_Unload(std::int16_t& cancel) {
+    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
+    if (!closingAsDuplicate_) cmdSave_Click();
+    if (ui_.State() == WindowState::Minimised) return;
+    if (ui_.Value(ControlId::chkDisable) == 1) return;
+
+    if (ui_.MsgBox("Click Yes to quit Quellar 2000, or No to minimise it.", kYesNo, "Exit Quellar 2000") == kYes) {
+        NotifyTray(modSysTray::NIM_DELETE);
+        return;
+    }
+    ui_.SetState(WindowState::Minimised);
+    // Exactly one icon afterwards, whether or not the resize added one.
+    NotifyTray(modSysTray::NIM_DELETE);
+    NotifyTray(modSysTray::NIM_ADD);
+    cancel = -1;
+}
+
+void frmQuellar::mPopExit_Click() {
+    NotifyTray(modSysTray::NIM_DELETE);
+    ui_.Unload();
+}
+
+// Windows ends the session for another reason: no question and no veto. The
+// options are kept as closing would keep them, and the icon goes.
+void frmQuellar::Form_SessionEnd() {
+    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
+    if (!closingAsDuplicate_) cmdSave_Click();
+    NotifyTray(modSysTray::NIM_DELETE);
+}
+
+}  // namespace quellar

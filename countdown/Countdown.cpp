@@ -1,0 +1,81 @@
+// The Advanced tab: an action after a number of seconds. The seconds box is
+// the only store of the remaining time.
+#include <string>
+
+#include "app/frmQuellar.h"
+#include "countdown/Seconds.h"
+
+namespace quellar {
+namespace {
+
+using C = ControlId;
+constexpr const char* kPlaceholder = "(Make selection)";
+constexpr std::int32_t kShortest = 19;
+constexpr std::int32_t kLongest = 86400;
+
+}  // namespace
+
+// Switches the countdown's inputs and their labels together; Abort, the timer
+// and the other tabs are left alone.
+void frmQuellar::SetAdvanced(bool Bool) {
+    for (C control : {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter,
+                      C::lblWarning}) {
+        ui_.SetEnabled(control, Bool);
+    }
+}
+
+void frmQuellar::lstAdvanced_Click() {
+    if (ui_.Text(C::lstAdvanced) != kPlaceholder) {
+        SetAdvanced(true);
+    } else {
+        SetAdvanced(false);
+        ui_.SetEnabled(C::lstAdvanced, true);  // the list stays usable
+    }
+}
+
+void frmQuellar::cmdStart_Click() {
+    const std::int32_t seconds = ReadSeconds(ui_.Text(C::txtCounter));
+    if (ui_.Text(C::lstAdvanced) == kPlaceholder) return;
+    if (seconds < kShortest) ui_.SetText(C::txtCounter, "20");
+    if (seconds > kLongest) ui_.SetText(C::txtCounter, "86400");
+    StartCountdown();
+}
+
+void frmQuellar::cmdAbort_Click() { StopCountdown(); }
+
+void frmQuellar::StartCountdown() {
+    ui_.SetInterval(C::timCounter, 1000);
+    ui_.SetEnabled(C::cmdStart, false);
+    ui_.SetEnabled(C::cmdAbort, true);
+    ui_.SetEnabled(C::txtCounter, false);
+    ui_.SetEnabled(C::lstAdvanced, false);
+}
+
+void frmQuellar::StopCountdown() {
+    ui_.SetInterval(C::timCounter, 0);
+    ui_.SetEnabled(C::cmdStart, true);
+    ui_.SetEnabled(C::cmdAbort, false);
+    ui_.SetEnabled(C::txtCounter, true);
+    ui_.SetEnabled(C::lstAdvanced, true);
+    ui_.SetText(C::txtCounter, "21");
+}
+
+// Each tick lowers the box by one; at zero the chosen action runs without a
+// question.
+void frmQuellar::timCounter_Timer() {
+    const std::int32_t count = ReadSeconds(ui_.Text(C::txtCounter));
+    if (count <= 0) return;
+    ui_.SetText(C::txtCounter, std::to_string(count - 1));
+    if (ui_.Text(C::txtCounter) != "0") return;
+
+    ui_.SetInterval(C::timCounter, 0);
+    ui_.SetText(C::txtCounter, "0");
+    ui_.SetValue(C::chkDisable, 1);
+    const std::string action = ui_.Text(C::lstAdvanced);
+    if (action == "Log Off") cmdLogOff_Click();
+    if (action == "Shutdown") cmdShutdown_Click();
+    if (action == "Reboot") cmdReboot_Click();
+    if (action == "Power Down") cmdPowerOff_Click();
+}
+
+}  // namespace quellar

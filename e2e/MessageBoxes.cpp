@@ -6,8 +6,6 @@
 
 namespace e2e {
 
-constexpr const char* kDialogClass = "#32770";
-
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
     HWND box = nullptr;
     WaitUntil(

@@ -10,6 +10,7 @@ namespace e2e {
 
 constexpr DWORD kMessageBoxTimeoutMs = 5000;
 constexpr int kMessageBoxTextId = 0xFFFF;
+constexpr const char* kDialogClass = "#32770";
 
 // The program's visible message box, or null when none came up in time.
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = kMessageBoxTimeoutMs);

@@ -17,6 +17,11 @@ UniqueRegKey OpenUserKey(const std::string& subKey) {
 
 bool UserKeyExists(const std::string& subKey) { return OpenUserKey(subKey) != nullptr; }
 
+bool DeleteUserTree(const std::string& subKey) {
+    const LSTATUS status = RegDeleteTreeA(HKEY_CURRENT_USER, subKey.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 std::optional<std::string> ReadUserString(const std::string& subKey, const std::string& valueName) {
     const auto key = OpenUserKey(subKey);
     if (!key) return std::nullopt;

@@ -12,5 +12,7 @@ namespace e2e {
 std::optional<std::string> ReadUserString(const std::string& subKey, const std::string& valueName);
 std::optional<DWORD> ReadUserDword(const std::string& subKey, const std::string& valueName);
 bool UserKeyExists(const std::string& subKey);
+// Removes the key with everything below it; true when it is gone.
+bool DeleteUserTree(const std::string& subKey);
 
 }  // namespace e2e

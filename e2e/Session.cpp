@@ -4,14 +4,51 @@
 #include "e2e/Controls.h"
 #include "e2e/ExpectedLayout.h"
 #include "e2e/Input.h"
+#include "e2e/MessageBoxes.h"
 #include "e2e/Options.h"
+#include "e2e/Registry.h"
 #include "e2e/Wait.h"
 
 namespace e2e {
 
 constexpr DWORD kReactTimeoutMs = 3000;
 
-Session::Session() : program_(std::make_unique<Program>(GetOptions().programPath)) {}
+namespace {
+
+// Options saved by an earlier test would change how the program starts.
+std::unique_ptr<Program> StartWithoutSavedOptions() {
+    DeleteUserTree(kSettingsKey);
+    return std::make_unique<Program>(GetOptions().programPath);
+}
+
+}  // namespace
+
+Session::Session() : program_(StartWithoutSavedOptions()) {}
+
+Session::~Session() {
+    Program& program = *program_;
+    if (!program.running()) return;
+    // A test may leave a message box up: it goes first, declined, since a
+    // yes could start a log off or shutdown of the whole prefix.
+    constexpr int kMostBoxes = 5;
+    for (int i = 0; i < kMostBoxes; ++i) {
+        const HWND box = FindTopLevel(program.processId(), kDialogClass);
+        if (box == nullptr) break;
+        for (const int button : {IDCANCEL, IDNO, IDOK}) {
+            if (AnswerMessageBox(box, button)) break;
+        }
+    }
+    PostMessageA(mainWindow(), WM_CLOSE, 0, 0);
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            box = FindTopLevel(program.processId(), kDialogClass);
+            return box != nullptr || !program.running();
+        },
+        kExitTimeoutMs);
+    if (box != nullptr) AnswerMessageBox(box, IDYES);
+    if (!program.waitForExit(kExitTimeoutMs)) program.kill();
+}
 
 HWND Session::control(quellar::ControlId id) const { return FindControl(mainWindow(), WindowIdOf(id)); }
 

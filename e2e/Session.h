@@ -11,9 +11,17 @@
 
 namespace e2e {
 
+// Where the program keeps its options (HKEY_CURRENT_USER).
+constexpr const char* kSettingsKey = "Software\\VB and VBA Program Settings\\Quellar";
+
 class Session {
 public:
-    Session();  // starts the program named by the options
+    // Starts the program named by the options, with no saved options.
+    Session();
+    // Closes the program as a user would, saying yes when it asks.
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
     bool ok() const { return program_->ok(); }
     const std::string& error() const { return program_->error(); }
 

@@ -3,7 +3,9 @@
 
 #include "e2e/Controls.h"
 #include "e2e/ExpectedLayout.h"
+#include "e2e/MessageBoxes.h"
 #include "e2e/ProgramTest.h"
+#include "e2e/Wait.h"
 #include "resources/resource.h"
 
 namespace e2e {
@@ -55,9 +57,35 @@ TEST_F(Window, HasMinimiseBoxButCannotBeMaximisedOrResized) {
 
 TEST_F(Window, HasNoMenuBar) { EXPECT_EQ(GetMenu(session().mainWindow()), nullptr); }
 
-TEST_F(Window, ClosingItEndsTheProgram) {
-    ASSERT_TRUE(session().program().close()) << "still running after WM_CLOSE";
-    EXPECT_EQ(session().program().exitCode(), 0u);
+TEST_F(Window, ClosingAsksFirstAndYesEndsTheProgram) {
+    Program& program = session().program();
+    PostMessageA(session().mainWindow(), WM_CLOSE, 0, 0);
+    const HWND box = WaitForMessageBox(program.processId());
+    ASSERT_NE(box, nullptr) << "no question before quitting";
+    EXPECT_EQ(MessageBoxTitle(box), std::string("Exit Quellar 2000"));
+    EXPECT_EQ(MessageBoxText(box), std::string("Click Yes to quit Quellar 2000, or No to minimise it."));
+    ASSERT_TRUE(AnswerMessageBox(box, IDYES));
+    ASSERT_TRUE(program.waitForExit(kExitTimeoutMs)) << "still running after Yes";
+    EXPECT_EQ(program.exitCode(), 0u);
+}
+
+TEST_F(Window, WithConfirmationDisabledClosingEndsAtOnce) {
+    Program& program = session().program();
+    const HWND disable = control(quellar::ControlId::chkDisable);
+    ASSERT_NE(disable, nullptr);
+    Click(disable);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(disable); }, kExitTimeoutMs));
+    PostMessageA(session().mainWindow(), WM_CLOSE, 0, 0);
+    bool asked = false;
+    const bool ended = WaitUntil(
+        [&] {
+            asked = asked || FindTopLevel(program.processId(), kDialogClass) != nullptr;
+            return !program.running();
+        },
+        kExitTimeoutMs);
+    EXPECT_FALSE(asked) << "asked although confirmation is disabled";
+    ASSERT_TRUE(ended) << "still running after WM_CLOSE";
+    EXPECT_EQ(program.exitCode(), 0u);
 }
 
 }  // namespace

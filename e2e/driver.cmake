@@ -23,6 +23,7 @@ add_library(quellar_driver STATIC
   ${QUELLAR_E2E_DIR}/RemoteBuffer.cpp
   ${QUELLAR_E2E_DIR}/Screenshot.cpp
   ${QUELLAR_E2E_DIR}/Session.cpp
+  ${QUELLAR_E2E_DIR}/StartState.cpp
 )
 target_include_directories(quellar_driver PUBLIC ${QUELLAR_E2E_DIR}/..)
 target_compile_definitions(quellar_driver PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)

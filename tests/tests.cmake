@@ -13,6 +13,12 @@ add_executable(quellar_tests
   tests/VersionTest.cpp
   tests/PrivilegeTest.cpp
   tests/SettingsTest.cpp
+  tests/ActionsTest.cpp
+  tests/SecondsTest.cpp
+  tests/TickScheduleTest.cpp
+  tests/CountdownTest.cpp
+  tests/TrayTest.cpp
+  tests/ClosingTest.cpp
 )
 target_link_libraries(quellar_tests PRIVATE quellar_sim GTest::gtest_main)
 gtest_discover_tests(quellar_tests DISCOVERY_MODE PRE_TEST)

@@ -18,7 +18,7 @@ namespace quellar {
 // Thrown by End(), so that a test sees the program end where it would.
 struct ProgramEnded {};
 
-class SimPlatform final : public Platform {
+class SimPlatform : public Platform {
 public:
     SimPlatform();
 

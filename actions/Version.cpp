@@ -36,8 +36,7 @@ std::string frmQuellar::getVersionEx() {
             if (info.dwMajorVersion == 4) return "Windows NT 4.0";
             if (info.dwMajorVersion == 5) return "Windows 2000";
             return std::string();
-        default:
-            return "Failed";
+        default: return "Failed";
     }
 }
 

@@ -11,6 +11,7 @@ constexpr int kNoPage = -1;
 
 // One row per control: id, name, kind, container, tab page, place in twips,
 // text, tooltip, tab order, enabled, alignment, word wrap, border, max length, url.
+// clang-format off
 constexpr ControlSpec kControls[kControlCount] = {
     {C::SSTabQuellar, "SSTabQuellar", K::TabStrip, C::None, kNoPage, {60, 60, 3675, 3255}, "", nullptr, 0, true,
      Align::Left, false, false, 0, nullptr},
@@ -89,6 +90,8 @@ constexpr ControlSpec kControls[kControlCount] = {
     {C::hypHelp, "hypHelp", K::HyperLink, C::pxThree, kNoPage, {2760, 840, 450, 195}, "{Help}", nullptr, 30, true,
      Align::Left, false, false, 0, nullptr},
 };
+
+// clang-format on
 
 using M = MenuId;
 constexpr MenuSpec kMenus[kMenuCount] = {

@@ -46,7 +46,18 @@ enum class ControlId {
 };
 constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::None);
 
-enum class ControlKind { TabStrip, PictureBox, Frame, Label, CommandButton, CheckBox, TextBox, ComboBox, Timer, HyperLink };
+enum class ControlKind {
+    TabStrip,
+    PictureBox,
+    Frame,
+    Label,
+    CommandButton,
+    CheckBox,
+    TextBox,
+    ComboBox,
+    Timer,
+    HyperLink
+};
 
 enum class Align { Left, Centre, Right };
 
@@ -61,19 +72,19 @@ struct ControlSpec {
     ControlId container;
     int tabPage;  // page of the tab control holding it, or -1 when its container is not the tab control
     Twips place;
-    const char* text;  // caption or text at creation; "&" marks the access key
+    const char* text;     // caption or text at creation; "&" marks the access key
     const char* tooltip;  // nullptr: none
-    int tabOrder;  // -1: the timer, which has none
+    int tabOrder;         // -1: the timer, which has none
     bool enabled;
     Align align;
     bool wordWrap;
-    bool border;  // frames: drawn; picture boxes: sunken
-    int maxLength;  // text box only; 0 means no limit
+    bool border;      // frames: drawn; picture boxes: sunken
+    int maxLength;    // text box only; 0 means no limit
     const char* url;  // hyperlinks only; nullptr: no target yet
 };
 
 const ControlSpec& Spec(ControlId id);
-const ControlSpec* ControlTable();  // kControlCount entries, in ControlId order
+const ControlSpec* ControlTable();    // kControlCount entries, in ControlId order
 char AccessKey(const char* caption);  // the letter after "&", upper case; 0 when there is none
 
 enum class MenuId {

@@ -72,8 +72,8 @@ void frmQuellar::FillTrayRecord() {
     gudtTrayIcon.cbSize = sizeof gudtTrayIcon;
     gudtTrayIcon.hWnd = ui_.WindowHandle();
     gudtTrayIcon.uID = 1;
-    gudtTrayIcon.uFlags = 7;               // message, icon and tip
-    gudtTrayIcon.uCallbackMessage = 0x200; // the window's own mouse-move message
+    gudtTrayIcon.uFlags = 7;                // message, icon and tip
+    gudtTrayIcon.uCallbackMessage = 0x200;  // the window's own mouse-move message
     gudtTrayIcon.hIcon = ui_.IconHandle();
     modSysTray::FillTip(gudtTrayIcon, ui_.Text(ControlId::lblTitle));
 }

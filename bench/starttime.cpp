@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         times.push_back(ms);
     }
     std::sort(times.begin(), times.end());
-    std::printf("median %.1f ms (min %.1f, max %.1f, %zu runs)\n", times[times.size() / 2], times.front(),
-                times.back(), times.size());
+    std::printf("median %.1f ms (min %.1f, max %.1f, %zu runs)\n", times[times.size() / 2], times.front(), times.back(),
+                times.size());
     return 0;
 }

@@ -18,8 +18,8 @@ constexpr std::int32_t kLongest = 86400;
 // Switches the countdown's inputs and their labels together; Abort, the timer
 // and the other tabs are left alone.
 void frmQuellar::SetAdvanced(bool Bool) {
-    for (C control : {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter,
-                      C::lblWarning}) {
+    for (C control :
+         {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter, C::lblWarning}) {
         ui_.SetEnabled(control, Bool);
     }
 }

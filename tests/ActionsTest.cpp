@@ -49,12 +49,13 @@ TEST_F(FormTest, EachActionAsksThenActsThenRemovesTheIconAndEnds) {
         other.ClearCalls();
         other.AnswerMsgBox(kYes);
         EXPECT_THROW(action.click(otherForm), ProgramEnded) << action.name;
-        const Calls privilege =
-            action.needsPrivilege
-                ? Calls{"SetLastError(0)", "GetCurrentProcess()", "OpenProcessToken(0xFFFFFFFFFFFFFFFF, 0x28)",
-                        "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
-                        "AdjustTokenPrivileges(0x44, false, {1, 0x13:0, 2}, 16)", "CloseHandle(0x44)"}
-                : Calls{};
+        const Calls privilege = action.needsPrivilege ? Calls{"SetLastError(0)",
+                                                              "GetCurrentProcess()",
+                                                              "OpenProcessToken(0xFFFFFFFFFFFFFFFF, 0x28)",
+                                                              "LookupPrivilegeValueA(\"\", \"SeShutdownPrivilege\")",
+                                                              "AdjustTokenPrivileges(0x44, false, {1, 0x13:0, 2}, 16)",
+                                                              "CloseHandle(0x44)"}
+                                                      : Calls{};
         const Calls ending = {"ExitWindowsEx(" + std::to_string(action.value) + ", 0xFFFFFFFF)",
                               "Shell_NotifyIconA(NIM_DELETE, 0x10010)", "End()"};
         EXPECT_EQ(other.Calls(), Join({privilege, kSaves, Question(action.verb), ending})) << action.name;

@@ -56,10 +56,10 @@ TEST_F(FormTest, ClosingAnsweredNoGoesToTheTrayWithExactlyOneIcon) {
     sim.Unload();
     Calls expected = {"Unload()"};
     for (const std::string& save : kSaves(0, 0, 0)) expected.push_back(save);
-    for (const char* call : {kQuestion, "SetState(1)", "Hide()", "Shell_NotifyIconA(NIM_ADD, 0x10010)",
-                             "SetChecked(mPopForce, false)", "SetChecked(mPopDisable, false)",
-                             "SetMenuCaption(mPopLogOff, \"Log Off Jsmith\")",
-                             "Shell_NotifyIconA(NIM_DELETE, 0x10010)", "Shell_NotifyIconA(NIM_ADD, 0x10010)"}) {
+    for (const char* call :
+         {kQuestion, "SetState(1)", "Hide()", "Shell_NotifyIconA(NIM_ADD, 0x10010)", "SetChecked(mPopForce, false)",
+          "SetChecked(mPopDisable, false)", "SetMenuCaption(mPopLogOff, \"Log Off Jsmith\")",
+          "Shell_NotifyIconA(NIM_DELETE, 0x10010)", "Shell_NotifyIconA(NIM_ADD, 0x10010)"}) {
         expected.push_back(call);
     }
     EXPECT_EQ(sim.Calls(), expected);

@@ -69,10 +69,9 @@ TEST_F(CountdownTest, StartBringsTheSecondsIntoRange) {
         const char* box;
     };
     const Case cases[] = {
-        {"5", "20"},         {"18", "20"},       {"19", "19"},        {"20", "20"},   {"21", "21"},
-        {"86400", "86400"},  {"86401", "86400"}, {"99999", "86400"},  {"", "20"},     {"abc", "20"},
-        {"-7", "20"},        {"18.5", "20"},     {"19.5", "19.5"},    {" 600", " 600"},
-        {"9999999999", "86400"},
+        {"5", "20"},        {"18", "20"},       {"19", "19"},       {"20", "20"},     {"21", "21"},
+        {"86400", "86400"}, {"86401", "86400"}, {"99999", "86400"}, {"", "20"},       {"abc", "20"},
+        {"-7", "20"},       {"18.5", "20"},     {"19.5", "19.5"},   {" 600", " 600"}, {"9999999999", "86400"},
     };
     for (const Case& c : cases) {
         SimPlatform other;
@@ -209,8 +208,8 @@ TEST_F(CountdownTest, ATickReadsWhateverTheBoxHolds) {
         const char* box;
         const char* after;  // nullptr: the tick does nothing
     };
-    const Case cases[] = {{"123456789", "123456788"}, {"-3", nullptr}, {"abc", nullptr},
-                          {"99999999999", "2147483646"}, {"2.5", "1"}};
+    const Case cases[] = {
+        {"123456789", "123456788"}, {"-3", nullptr}, {"abc", nullptr}, {"99999999999", "2147483646"}, {"2.5", "1"}};
     for (const Case& c : cases) {
         sim.SetText(C::txtCounter, c.box);
         sim.ClearCalls();

@@ -150,9 +150,9 @@ TEST(Layout, TextsAndTooltips) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         if (ControlTable()[i].tooltip) withTooltip.insert(ControlTable()[i].name);
     }
-    EXPECT_EQ(withTooltip, (std::set<std::string>{"lblVersion", "cmdLogOff", "cmdShutdown", "cmdReboot",
-                                                  "cmdPowerOff", "chkForce", "chkDisable", "chkMinimise", "cmdClear",
-                                                  "cmdSave", "HlblURL", "lblCopyright"}));
+    EXPECT_EQ(withTooltip,
+              (std::set<std::string>{"lblVersion", "cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff", "chkForce",
+                                     "chkDisable", "chkMinimise", "cmdClear", "cmdSave", "HlblURL", "lblCopyright"}));
     EXPECT_STREQ(Spec(ControlId::lblCopyright).tooltip, "Copyright message");
     EXPECT_STREQ(Spec(ControlId::HlblURL).text, Spec(ControlId::HlblURL).url) << "the link shows its own target";
     EXPECT_EQ(Spec(ControlId::hypHelp).url, nullptr);
@@ -192,8 +192,9 @@ TEST(Layout, WindowTabsAndPages) {
 }
 
 TEST(Layout, PopupMenu) {
-    const char* captions[] = {"&SysTray",  "&Restore",  "-",       "&Force option", "&Disable option", "-",
-                              "&LogOff",   "&Shut Down", "Re&boot", "&Power Down",  "E&xit"};
+    const char* captions[] = {"&SysTray",        "&Restore",    "-",       "&Force option",
+                              "&Disable option", "-",           "&LogOff", "&Shut Down",
+                              "Re&boot",         "&Power Down", "E&xit"};
     for (std::size_t i = 0; i < kMenuCount; ++i) EXPECT_STREQ(MenuTable()[i].caption, captions[i]);
     std::set<char> keys;
     for (std::size_t i = 1; i < kMenuCount; ++i) {

@@ -16,8 +16,8 @@ TEST_F(FormTest, SetAdvancedSwitchesTheSevenInputsInOrder) {
                                "SetEnabled(lblCounter, false)",
                                "SetEnabled(lblWarning, false)",
                            }));
-    for (C c : {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter,
-                C::lblWarning}) {
+    for (C c :
+         {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter, C::lblWarning}) {
         EXPECT_FALSE(sim.Enabled(c)) << Spec(c).name;
     }
 }

@@ -56,8 +56,7 @@ TEST_F(FormTest, StartupOnAnEmptyStore) {
     EXPECT_TRUE(sim.Visible());
     EXPECT_EQ(form.glngWhichWindows32, 1);
     EXPECT_EQ(sim.Store().size(), 0u) << "only the emptied section is left";
-    EXPECT_EQ(sim.Items(C::lstAdvanced),
-              (Calls{"(Make selection)", "Log Off", "Shutdown", "Reboot", "Power Down"}));
+    EXPECT_EQ(sim.Items(C::lstAdvanced), (Calls{"(Make selection)", "Log Off", "Shutdown", "Reboot", "Power Down"}));
     EXPECT_EQ(sim.Text(C::lstAdvanced), "(Make Selection)");
     EXPECT_FALSE(sim.Enabled(C::cmdStart));
     EXPECT_TRUE(sim.Enabled(C::txtCounter));
@@ -75,8 +74,8 @@ TEST_F(FormTest, StartupFillsTheTrayRecordByteForByte) {
     EXPECT_EQ(r.hIcon, SimPlatform::kIconHandle);
     unsigned char bytes[88];
     std::memcpy(bytes, &r, sizeof bytes);
-    const unsigned char head[24] = {88, 0, 0, 0, 0x10, 0x00, 0x01, 0, 1, 0, 0, 0, 7, 0, 0, 0, 0x00, 0x02, 0, 0,
-                                    0x20, 0x00, 0x02, 0};
+    const unsigned char head[24] = {88, 0, 0, 0, 0x10, 0x00, 0x01, 0, 1,    0,    0,    0,
+                                    7,  0, 0, 0, 0x00, 0x02, 0,    0, 0x20, 0x00, 0x02, 0};
     EXPECT_EQ(std::memcmp(bytes, head, sizeof head), 0);
     EXPECT_EQ(std::string(r.szTip, 64), std::string("Quellar 2000 v2.40") + '\0' + std::string(45, ' '));
 }

@@ -131,7 +131,8 @@ TEST_F(TrayTest, ActionItemsAreTheButtons) {
     sim.AnswerMsgBox(7);
     sim.ChooseFromMenu(M::mPopShutdown);
     Notify(517);
-    EXPECT_EQ(sim.CallsStartingWith("MsgBox"), Calls{"MsgBox(\"Are you sure you want to shutdown?\", 4, \"Quellar 2000\")"});
+    EXPECT_EQ(sim.CallsStartingWith("MsgBox"),
+              Calls{"MsgBox(\"Are you sure you want to shutdown?\", 4, \"Quellar 2000\")"});
     EXPECT_EQ(sim.CallsStartingWith("AdjustTokenPrivileges").size(), 1u);
     EXPECT_FALSE(sim.Visible()) << "the window stays in the tray";
     sim.SetValue(C::chkDisable, 1);

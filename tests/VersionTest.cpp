@@ -9,10 +9,18 @@ TEST_F(FormTest, DisplayNameByPlatformThenVersion) {
         const char* name;
     };
     const Case cases[] = {
-        {1, 4, 0, "Windows 95"},      {1, 4, 10, "Windows 98"},      {1, 4, 90, ""},
-        {1, 5, 0, "Windows 95"},      {2, 3, 51, "Windows NT 3.51"}, {2, 3, 10, "Windows NT 3.51"},
-        {2, 4, 0, "Windows NT 4.0"},  {2, 5, 0, "Windows 2000"},     {2, 5, 1, "Windows 2000"},
-        {2, 6, 0, ""},                {2, 10, 0, ""},                {0, 5, 0, "Failed"},
+        {1, 4, 0, "Windows 95"},
+        {1, 4, 10, "Windows 98"},
+        {1, 4, 90, ""},
+        {1, 5, 0, "Windows 95"},
+        {2, 3, 51, "Windows NT 3.51"},
+        {2, 3, 10, "Windows NT 3.51"},
+        {2, 4, 0, "Windows NT 4.0"},
+        {2, 5, 0, "Windows 2000"},
+        {2, 5, 1, "Windows 2000"},
+        {2, 6, 0, ""},
+        {2, 10, 0, ""},
+        {0, 5, 0, "Failed"},
         {3, 5, 0, "Failed"},
     };
     for (const Case& c : cases) {

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include <array>
+#include <cctype>
+#include <string>
 
 #include "app/Layout.h"
 #include "resources/resource.h"
@@ -119,6 +121,21 @@ void CreateControls(HWND main) {
         item.pszText = const_cast<char*>(quellar::Form().tabCaptions[page]);
         SendMessageA(Strip(), TCM_INSERTITEMA, page, reinterpret_cast<LPARAM>(&item));
     }
+    // What the real program fills in while it loads.
+    char user[256] = {};
+    DWORD size = sizeof user;
+    if (GetUserNameA(user, &size) && user[0] != '\0') {
+        std::string caption = "Log Off ";
+        for (std::size_t i = 0; user[i] != '\0' && i < 8; ++i)
+            caption += static_cast<char>(i == 0 ? toupper(user[i]) : tolower(user[i]));
+        SetWindowTextA(state.controls[static_cast<std::size_t>(ControlId::cmdLogOff)], caption.c_str());
+    }
+    char computer[256] = {};
+    size = sizeof computer;
+    GetComputerNameA(computer, &size);
+    SetWindowTextA(state.controls[static_cast<std::size_t>(ControlId::lblVersion)],
+                   (std::string(" on \\\\") + computer).c_str());
+    EnableWindow(state.controls[static_cast<std::size_t>(ControlId::cmdStart)], FALSE);
     // The strip lies beneath its pages.
     SetWindowPos(Strip(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowPage(0);
@@ -153,6 +170,15 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
                 ShowPage(static_cast<int>(SendMessageA(Strip(), TCM_GETCURSEL, 0, 0)));
             return 0;
         case WM_CTLCOLORSTATIC: return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CLOSE:
+            if (SendMessageA(state.controls[static_cast<std::size_t>(ControlId::chkDisable)], BM_GETCHECK, 0, 0) ==
+                    BST_CHECKED ||
+                MessageBoxA(hwnd, "Click Yes to quit Quellar 2000, or No to minimise it.", "Exit Quellar 2000",
+                            MB_YESNO) == IDYES)
+                DestroyWindow(hwnd);
+            else
+                ShowWindow(hwnd, SW_MINIMIZE);
+            return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
         default: return DefWindowProcA(hwnd, message, wParam, lParam);
     }

@@ -45,23 +45,19 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
             break;
         }
-        case WM_PAINT:
-            OnPaint(hwnd);
-            return 0;
+        case WM_PAINT: OnPaint(hwnd); return 0;
         // Controls tell their direct parent; the main window handles them all.
         case WM_COMMAND:
         case WM_NOTIFY:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-            return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+        case WM_CTLCOLORLISTBOX: return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
         case WM_SETCURSOR:
             // Links show the hand; the main window decides.
             if (SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam)) return TRUE;
             break;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -166,9 +166,9 @@ HWND MainWindow::CreateControl(HINSTANCE instance, const ControlSpec& spec) {
 }
 
 void MainWindow::CreateTooltips(HINSTANCE instance) {
-    HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance,
-                                nullptr);
+    HWND tips =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& spec = ControlTable()[i];
         if (!spec.tooltip) continue;
@@ -269,9 +269,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
         case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
         case WM_NCDESTROY:
             SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
@@ -360,8 +358,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
-    LRESULT brush = DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                   reinterpret_cast<LPARAM>(control));
+    LRESULT brush =
+        DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     if (IsLink(control)) SetTextColor(dc, kLinkColour);
     return brush;
 }

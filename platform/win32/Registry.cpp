@@ -41,8 +41,8 @@ bool ReadSetting(const std::string& app, const std::string& section, const std::
     if (type != REG_SZ && type != REG_EXPAND_SZ) return true;
     // One spare byte, so that data stored without its terminator still ends.
     std::vector<char> data(size + 1, '\0');
-    if (RegQueryValueExA(sectionKey.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
-                         &size) != ERROR_SUCCESS) {
+    if (RegQueryValueExA(sectionKey.get(), key.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+        ERROR_SUCCESS) {
         return true;
     }
     data[size < data.size() ? size : data.size() - 1] = '\0';
@@ -52,8 +52,7 @@ bool ReadSetting(const std::string& app, const std::string& section, const std::
 
 bool RemoveSetting(const std::string& app, const std::string& section, const std::string& key) {
     HKEY raw = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, KEY_SET_VALUE, &raw) !=
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, KEY_SET_VALUE, &raw) != ERROR_SUCCESS) {
         return false;
     }
     RegKey sectionKey(raw);

@@ -90,8 +90,8 @@ bool Win32Platform::AdjustTokenPrivileges(Handle token, bool disableAll, const T
     TOKEN_PRIVILEGES native = ToNative(newState);
     TOKEN_PRIVILEGES previous{};
     DWORD length = 0;
-    const BOOL ok = ::AdjustTokenPrivileges(ToHandle(token), disableAll ? TRUE : FALSE, &native, bufferLength,
-                                            &previous, &length);
+    const BOOL ok =
+        ::AdjustTokenPrivileges(ToHandle(token), disableAll ? TRUE : FALSE, &native, bufferLength, &previous, &length);
     previousState.PrivilegeCount = previous.PrivilegeCount;
     previousState.Luid.LowPart = previous.Privileges[0].Luid.LowPart;
     previousState.Luid.HighPart = previous.Privileges[0].Luid.HighPart;

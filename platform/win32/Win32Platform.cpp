@@ -28,9 +28,7 @@ bool Win32Platform::Enabled(ControlId id) { return IsWindowEnabled(control(id)) 
 
 void Win32Platform::SetEnabled(ControlId id, bool enabled) { EnableWindow(control(id), enabled ? TRUE : FALSE); }
 
-int Win32Platform::Value(ControlId id) {
-    return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-}
+int Win32Platform::Value(ControlId id) { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 
 void Win32Platform::SetValue(ControlId id, int value) {
     SendMessageA(control(id), BM_SETCHECK, value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -68,8 +66,8 @@ void Win32Platform::PopupMenu(MenuId) {
     POINT cursor;
     GetCursorPos(&cursor);
     HWND hwnd = window_.Handle();
-    const UINT chosen = static_cast<UINT>(TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0,
-                                                         hwnd, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr));
     PostMessageA(hwnd, WM_NULL, 0, 0);
     if (chosen != 0) SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }

@@ -24,6 +24,21 @@ INPUT MouseButton(DWORD flag) {
     return input;
 }
 
+// A move to a screen point, in the 0..65535 units of absolute mouse input.
+INPUT MouseMoveTo(POINT point) {
+    INPUT input = MouseButton(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    constexpr int kAbsoluteRange = 65535;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // Aim at the pixel's middle so rounding either way lands on it.
+    input.mi.dx = MulDiv(2 * point.x + 1, kAbsoluteRange, 2 * width);
+    input.mi.dy = MulDiv(2 * point.y + 1, kAbsoluteRange, 2 * height);
+    return input;
+}
+
+constexpr DWORD kPointerSettleMs = 60;
+constexpr DWORD kPointerTimeoutMs = 1000;
+
 void Send(std::vector<INPUT> inputs) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
@@ -64,8 +79,19 @@ void TypeText(const std::string& text) {
 }
 
 void ClickAt(POINT screenPoint) {
+    // Under Wine the pointer warp comes back later as X motion; a late one
+    // could move the pointer away between the move and the press. So the
+    // pointer is moved, allowed to settle, and moved again with the press.
     SetCursorPos(screenPoint.x, screenPoint.y);
-    Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+    WaitUntil(
+        [&] {
+            POINT at{};
+            GetCursorPos(&at);
+            return at.x == screenPoint.x && at.y == screenPoint.y;
+        },
+        kPointerTimeoutMs);
+    Settle(kPointerSettleMs);
+    Send({MouseMoveTo(screenPoint), MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
 }
 
 void ClickClientRect(HWND hwnd, const RECT& clientRect) {

@@ -77,4 +77,18 @@ bool Session::clickToFocus(quellar::ControlId id) const {
     return WaitUntil([&] { return focus() == target || IsChild(target, focus()); }, kReactTimeoutMs);
 }
 
+std::string Session::describeClickTarget() const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const HWND under = WindowFromPoint(cursor);
+    const HWND foreground = GetForegroundWindow();
+    RECT window{};
+    GetWindowRect(mainWindow(), &window);
+    return "cursor " + std::to_string(cursor.x) + "," + std::to_string(cursor.y) + " over " +
+           (under == nullptr ? std::string("nothing") : ClassOf(under) + " id " + std::to_string(GetDlgCtrlID(under))) +
+           ", foreground " + (foreground == nullptr ? std::string("none") : ClassOf(foreground)) + ", window at " +
+           std::to_string(window.left) + "," + std::to_string(window.top) + ", selected tab " +
+           std::to_string(SelectedTab(tabStrip()).value_or(-99));
+}
+
 }  // namespace e2e

@@ -38,6 +38,8 @@ public:
     bool waitForPage(int page) const;
     // Gives the keyboard focus to a control by clicking it.
     bool clickToFocus(quellar::ControlId id) const;
+    // Where the mouse is and what is under it, for failure messages.
+    std::string describeClickTarget() const;
 
 private:
     std::unique_ptr<Program> program_;

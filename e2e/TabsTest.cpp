@@ -32,7 +32,7 @@ TEST_F(Tabs, AtStartOnlyTheFirstPagesControlsAreShown) { EXPECT_TRUE(ShownContro
 
 TEST_F(Tabs, ClickingATabShowsItsControlsAndHidesTheOthers) {
     for (const int page : {1, 2, 0, 2, 1}) {
-        ASSERT_TRUE(session().clickTab(page)) << "tab " << page << " not selected by a click";
+        ASSERT_TRUE(session().clickTab(page)) << "tab " << page << " not selected by a click; " << session().describeClickTarget();
         EXPECT_TRUE(ShownControlsMatchPage(session(), page));
     }
 }

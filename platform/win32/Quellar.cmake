@@ -17,7 +17,7 @@ target_link_libraries(Quellar PRIVATE quellar_core comctl32 shell32 advapi32 use
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit.
-  target_sources(Quellar PRIVATE platform/win32/QuietTerminate.cpp)
+  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)
   foreach(target quellar_core Quellar)
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
       -ffunction-sections -fdata-sections)

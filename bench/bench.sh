@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Prints the program's footprint: the size of both exes, the DLLs each
+# imports, and the start-up time to the window being shown under Wine beside
+# a bare Win32 window built with the same toolchain and flags.
+# usage: bench/bench.sh BUILD_DIR
+set -euo pipefail
+
+build=$(realpath "${1:-build}")
+here=$(cd "$(dirname "$0")/.." && pwd)
+runs=${BENCH_RUNS:-9}
+source "$here/scripts/wine-session.sh"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-bench.XXXXXX")
+cleanup() {
+    wine_session_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "== Size and imports"
+for arch in i686 x86_64; do
+    for exe in Quellar bare_window; do
+        file=$build/$arch/$exe.exe
+        size=$(stat -c %s "$file")
+        dlls=$("$arch-w64-mingw32-objdump" -p "$file" | awk '/DLL Name/ {print tolower($3)}' | sort | tr '\n' ' ')
+        printf '%-7s %-12s %7d bytes (%5.1f KB)  imports: %s\n' "$arch" "$exe.exe" "$size" \
+            "$(awk -v s="$size" 'BEGIN { print s / 1024 }')" "$dlls"
+    done
+done
+
+echo "== Start-up to the window shown, under Wine (x86_64, median of $runs runs)"
+wine_session_start "$work" "$build/wine-prefix-template"
+dir=$WINEPREFIX/drive_c/bench
+mkdir -p "$dir"
+cp "$build/x86_64/Quellar.exe" "$build/x86_64/bare_window.exe" "$build/x86_64/starttime.exe" "$dir/"
+cd "$dir"
+# Warm the wineserver and the file cache first, as a user's second start would.
+timeout 60 wine 'C:\bench\starttime.exe' 'C:\bench\bare_window.exe' BareWindow 2 >/dev/null 2>&1 || true
+measure() {  # exe class
+    timeout 300 wine 'C:\bench\starttime.exe' "C:\\bench\\$1" "$2" "$runs" 2>/dev/null | tr -d '\r' |
+        sed -n 's/^median \([0-9.]*\) ms.*/\1/p'
+}
+# Interleaved rounds, so that both see the same machine.
+quellar=()
+bare=()
+for round in 1 2 3; do
+    bare+=("$(measure bare_window.exe BareWindow)")
+    quellar+=("$(measure Quellar.exe Quellar2000Main)")
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+q=$(median "${quellar[@]}")
+b=$(median "${bare[@]}")
+printf 'bare window   %8.1f ms   (rounds: %s)\n' "$b" "${bare[*]}"
+printf 'Quellar.exe   %8.1f ms   (rounds: %s)\n' "$q" "${quellar[*]}"
+printf 'ratio         %8.2f   (target: within 1.15)\n' "$(awk -v q="$q" -v b="$b" 'BEGIN { print q / b }')"

@@ -1,0 +1,94 @@
+# A private Wine session for tests and benchmarks, to be sourced by bash:
+# its own X display (Xvfb), a fresh prefix copied from a cached template in
+# which Wine's virtual desktop is the default desktop, and a clean stop.
+#
+#   wine_session_start WORKDIR TEMPLATE   exports DISPLAY, WINEPREFIX and friends
+#   wine_session_stop                     ends the prefix's processes and Xvfb
+#
+# Every wait is bounded; the caller should call wine_session_stop from an
+# EXIT trap.
+
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+wine_session_xvfb_pid=
+wine_session_work=
+
+wine_session_now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+wine_session_end_prefix() {  # $1: the prefix whose processes must end
+    WINEPREFIX=$1 timeout 10 wineserver -k 2>/dev/null || true
+    WINEPREFIX=$1 timeout 10 wineserver -w 2>/dev/null || true
+}
+
+# Xvfb picks a free display number and tells us which.
+wine_session_display() {
+    local fd_file=$wine_session_work/display
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$wine_session_work/xvfb.log" &
+    wine_session_xvfb_pid=$!
+    local tries=0
+    until [[ -s $fd_file ]]; do
+        if (( ++tries > 100 )) || ! kill -0 "$wine_session_xvfb_pid" 2>/dev/null; then
+            echo "wine-session: Xvfb did not start" >&2
+            cat "$wine_session_work/xvfb.log" >&2
+            return 70
+        fi
+        sleep 0.1
+    done
+    export DISPLAY=:$(tr -d '[:space:]' <"$fd_file")
+}
+
+# The template is booted once per Wine version and reused by copying.
+wine_session_template() {
+    local template=$1
+    local stamp=$template/.quellar-template
+    local version
+    version=$(wine --version)
+    [[ -f $stamp && $(cat "$stamp") == "$version" ]] && return 0
+    mkdir -p "$(dirname "$template")"
+    exec 9>"$template.lock"
+    flock -w 180 9 || { echo "wine-session: template lock timed out" >&2; return 75; }
+    if [[ ! -f $stamp || $(cat "$stamp") != "$version" ]]; then
+        local fresh
+        fresh=$(mktemp -d "$template.new.XXXXXX")
+        if ! (
+            export WINEPREFIX=$fresh
+            timeout 120 wine wineboot -i >/dev/null 2>&1
+            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
+            timeout 60 wineserver -w
+        ); then
+            wine_session_end_prefix "$fresh"
+            rm -rf "$fresh"
+            echo "wine-session: could not prepare a Wine prefix" >&2
+            return 70
+        fi
+        echo "$version" >"$fresh/.quellar-template"
+        rm -rf "$template"
+        mv "$fresh" "$template"
+    fi
+    exec 9>&-
+}
+
+wine_session_start() {
+    wine_session_work=$1
+    local template=$2
+    mkdir -p "$wine_session_work"
+    wine_session_display || return
+    wine_session_template "$template" || return
+    cp -a "$template" "$wine_session_work/prefix"
+    export WINEPREFIX=$wine_session_work/prefix
+}
+
+wine_session_stop() {
+    if [[ -n $wine_session_work && -d $wine_session_work/prefix ]]; then
+        wine_session_end_prefix "$wine_session_work/prefix"
+    fi
+    if [[ -n $wine_session_xvfb_pid ]]; then
+        kill "$wine_session_xvfb_pid" 2>/dev/null || true
+        timeout 5 tail --pid="$wine_session_xvfb_pid" -f /dev/null 2>/dev/null ||
+            kill -9 "$wine_session_xvfb_pid" 2>/dev/null || true
+        wine_session_xvfb_pid=
+    fi
+}

@@ -113,9 +113,9 @@ constexpr FormSpec kForm = {"Quellar 2000 v2.40", 3780, 3345, {"Quellar 2000", "
 }  // namespace
 
 const ControlSpec* ControlTable() { return kControls; }
-const ControlSpec& Spec(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
+const ControlSpec& Row(ControlId id) { return kControls[static_cast<std::size_t>(id)]; }
 const MenuSpec* MenuTable() { return kMenus; }
-const MenuSpec& Spec(MenuId id) { return kMenus[static_cast<std::size_t>(id)]; }
+const MenuSpec& Row(MenuId id) { return kMenus[static_cast<std::size_t>(id)]; }
 const FormSpec& Form() { return kForm; }
 
 char AccessKey(const char* caption) {

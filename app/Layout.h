@@ -83,7 +83,7 @@ struct ControlSpec {
     const char* url;  // hyperlinks only; nullptr: no target yet
 };
 
-const ControlSpec& Spec(ControlId id);
+const ControlSpec& Row(ControlId id);
 const ControlSpec* ControlTable();    // kControlCount entries, in ControlId order
 char AccessKey(const char* caption);  // the letter after "&", upper case; 0 when there is none
 
@@ -108,7 +108,7 @@ struct MenuSpec {
     const char* caption;  // "-" is a separator line
 };
 
-const MenuSpec& Spec(MenuId id);
+const MenuSpec& Row(MenuId id);
 const MenuSpec* MenuTable();  // kMenuCount entries: the menu itself, then its items top to bottom
 
 struct FormSpec {

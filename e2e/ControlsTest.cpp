@@ -13,7 +13,7 @@
 
 namespace quellar {
 // Failure messages name the control instead of dumping its bytes.
-void PrintTo(ControlId id, std::ostream* out) { *out << Spec(id).name; }
+void PrintTo(ControlId id, std::ostream* out) { *out << e2e::Row(id).name; }
 }  // namespace quellar
 
 namespace e2e {
@@ -21,7 +21,6 @@ namespace {
 
 using quellar::ControlId;
 using quellar::ControlKind;
-using quellar::Spec;
 
 // The closed height of a drop-down combo box follows its font, not the table.
 constexpr int kComboHeightSlack = 4;
@@ -38,11 +37,9 @@ public:
 protected:
     void SetUp() override { ASSERT_TRUE(session_->ok()) << session_->error(); }
 
-    const quellar::ControlSpec& spec() const { return Spec(GetParam()); }
+    const auto& row() const { return Row(GetParam()); }
     HWND window() const { return session_->control(GetParam()); }
-    HWND windowOf(ControlId id) const {
-        return id == ControlId::None ? session_->mainWindow() : session_->control(id);
-    }
+    HWND windowOf(ControlId id) const { return id == ControlId::None ? session_->mainWindow() : session_->control(id); }
 
     // Tooltip texts by control window, from every tooltip window of the program.
     static const std::map<HWND, std::vector<std::string>>& tooltips() {
@@ -64,19 +61,19 @@ private:
 TEST_P(Controls, ExistsWithItsClassAndParent) {
     const HWND hwnd = window();
     ASSERT_NE(hwnd, nullptr) << "no window with id " << WindowIdOf(GetParam());
-    EXPECT_EQ(ClassOf(hwnd), ExpectedClass(spec().kind));
+    EXPECT_EQ(ClassOf(hwnd), ExpectedClass(row().kind));
     const HWND parent = windowOf(ExpectedParent(GetParam()));
     ASSERT_NE(parent, nullptr);
     EXPECT_EQ(GetParent(hwnd), parent) << "expected the window of "
                                        << (ExpectedParent(GetParam()) == ControlId::None
                                                ? "the main window"
-                                               : Spec(ExpectedParent(GetParam())).name);
+                                               : Row(ExpectedParent(GetParam())).name);
 }
 
 TEST_P(Controls, HasItsTextAtStart) {
     const HWND hwnd = window();
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(TextOf(hwnd), ExpectedTextAtStart(GetParam())) << "designed as \"" << spec().text << "\"";
+    EXPECT_EQ(TextOf(hwnd), ExpectedTextAtStart(GetParam())) << "designed as \"" << row().text << "\"";
 }
 
 TEST_P(Controls, LiesAtItsPlaceInPixels) {
@@ -87,7 +84,7 @@ TEST_P(Controls, LiesAtItsPlaceInPixels) {
     EXPECT_EQ(actual.left, expected.left);
     EXPECT_EQ(actual.top, expected.top);
     EXPECT_EQ(actual.right - actual.left, expected.right - expected.left) << "width";
-    if (spec().kind == ControlKind::ComboBox) {
+    if (row().kind == ControlKind::ComboBox) {
         EXPECT_NEAR(actual.bottom - actual.top, expected.bottom - expected.top, kComboHeightSlack) << "height";
     } else {
         EXPECT_EQ(actual.bottom - actual.top, expected.bottom - expected.top) << "height";
@@ -111,7 +108,7 @@ TEST_P(Controls, HasTheStyleOfItsKind) {
     const HWND hwnd = window();
     ASSERT_NE(hwnd, nullptr);
     const LONG_PTR style = StyleOf(hwnd);
-    switch (spec().kind) {
+    switch (row().kind) {
         case ControlKind::CommandButton: {
             // The dialog manager marks the focused button as the default one.
             const LONG_PTR type = style & BS_TYPEMASK;
@@ -123,24 +120,16 @@ TEST_P(Controls, HasTheStyleOfItsKind) {
             EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX);
             EXPECT_TRUE(style & WS_TABSTOP);
             break;
-        case ControlKind::HyperLink:
-            EXPECT_TRUE(style & SS_NOTIFY) << "a link must report clicks";
-            break;
-        case ControlKind::TextBox:
-            EXPECT_EQ(Ask(hwnd, EM_GETLIMITTEXT), spec().maxLength);
-            break;
-        case ControlKind::ComboBox:
-            EXPECT_EQ(style & 3, CBS_DROPDOWN);
-            break;
+        case ControlKind::HyperLink: EXPECT_TRUE(style & SS_NOTIFY) << "a link must report clicks"; break;
+        case ControlKind::TextBox: EXPECT_EQ(Ask(hwnd, EM_GETLIMITTEXT), row().maxLength); break;
+        case ControlKind::ComboBox: EXPECT_EQ(style & 3, CBS_DROPDOWN); break;
         case ControlKind::PictureBox:
         case ControlKind::Frame:
             // Their controls can only be reached with Tab when the dialog
             // manager may look inside them.
             EXPECT_TRUE(ExStyleOf(hwnd) & WS_EX_CONTROLPARENT);
             break;
-        default:
-            EXPECT_TRUE(style & WS_CHILD);
-            break;
+        default: EXPECT_TRUE(style & WS_CHILD); break;
     }
 }
 
@@ -148,15 +137,15 @@ TEST_P(Controls, HasTheTablesTooltip) {
     const HWND hwnd = window();
     ASSERT_NE(hwnd, nullptr);
     const auto found = tooltips().find(hwnd);
-    if (spec().tooltip == nullptr) {
+    if (row().tooltip == nullptr) {
         EXPECT_EQ(found, tooltips().end()) << "unexpected tooltip \"" << found->second.front() << "\"";
         return;
     }
     ASSERT_NE(found, tooltips().end()) << "no tooltip; " << tooltips().size() << " controls have one";
-    EXPECT_EQ(found->second, std::vector<std::string>{spec().tooltip});
+    EXPECT_EQ(found->second, std::vector<std::string>{row().tooltip});
 }
 
-std::string NameOf(const testing::TestParamInfo<ControlId>& info) { return Spec(info.param).name; }
+std::string NameOf(const testing::TestParamInfo<ControlId>& info) { return Row(info.param).name; }
 
 INSTANTIATE_TEST_SUITE_P(Table, Controls, testing::ValuesIn(WindowedControls()), NameOf);
 

@@ -7,7 +7,6 @@ namespace e2e {
 
 using quellar::ControlId;
 using quellar::ControlKind;
-using quellar::Spec;
 
 int ScreenDpi() {
     ScreenDc screen;
@@ -21,8 +20,8 @@ int WindowIdOf(ControlId id) { return quellar::ids::Control(static_cast<int>(id)
 std::vector<ControlId> WindowedControls() {
     std::vector<ControlId> ids;
     for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
-        const auto& spec = quellar::ControlTable()[i];
-        if (spec.kind != ControlKind::Timer) ids.push_back(spec.id);
+        const auto& row = quellar::ControlTable()[i];
+        if (row.kind != ControlKind::Timer) ids.push_back(row.id);
     }
     return ids;
 }
@@ -44,16 +43,16 @@ std::string ExpectedClass(ControlKind kind) {
 }
 
 ControlId ExpectedParent(ControlId id) {
-    const ControlId container = Spec(id).container;
+    const ControlId container = Row(id).container;
     return container == ControlId::SSTabQuellar ? ControlId::None : container;
 }
 
 RECT ExpectedRect(ControlId id) {
-    const auto& place = Spec(id).place;
+    const auto& place = Row(id).place;
     int left = Px(place.left);
     int top = Px(place.top);
-    if (Spec(id).container == ControlId::SSTabQuellar) {
-        const auto& strip = Spec(ControlId::SSTabQuellar).place;
+    if (Row(id).container == ControlId::SSTabQuellar) {
+        const auto& strip = Row(ControlId::SSTabQuellar).place;
         left += Px(strip.left);
         top += Px(strip.top);
     }
@@ -61,8 +60,8 @@ RECT ExpectedRect(ControlId id) {
 }
 
 int PageOf(ControlId id) {
-    for (ControlId current = id; Spec(current).container != ControlId::None; current = Spec(current).container) {
-        if (Spec(current).container == ControlId::SSTabQuellar) return Spec(current).tabPage;
+    for (ControlId current = id; Row(current).container != ControlId::None; current = Row(current).container) {
+        if (Row(current).container == ControlId::SSTabQuellar) return Row(current).tabPage;
     }
     return kAlwaysShown;
 }

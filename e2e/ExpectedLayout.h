@@ -14,6 +14,8 @@ namespace e2e {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kAlwaysShown = -1;  // page of the tab strip itself
 
+using quellar::Row;
+
 int ScreenDpi();
 int Px(int twips);
 

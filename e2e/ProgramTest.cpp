@@ -25,9 +25,9 @@ testing::AssertionResult ShownControlsMatchPage(const Session& session, int page
             const int on = PageOf(id);
             const bool expected = on == kAlwaysShown || on == page;
             if (hwnd == nullptr) {
-                wrong += std::string(" ") + quellar::Spec(id).name + "(missing)";
+                wrong += std::string(" ") + Row(id).name + "(missing)";
             } else if (static_cast<bool>(IsWindowVisible(hwnd)) != expected) {
-                wrong += std::string(" ") + quellar::Spec(id).name + (expected ? "(hidden)" : "(shown)");
+                wrong += std::string(" ") + Row(id).name + (expected ? "(hidden)" : "(shown)");
             }
         }
         return wrong.empty();

@@ -72,7 +72,7 @@ TEST_F(Screenshots, LinksOnTheAboutPageAreBlue) {
     ASSERT_TRUE(picture);
     for (const ControlId link : {ControlId::HlblURL, ControlId::hypHelp}) {
         ASSERT_NE(control(link), nullptr);
-        EXPECT_GT(BluePixels(Crop(*picture, areaInPicture(link))), 0u) << quellar::Spec(link).name << " is not blue";
+        EXPECT_GT(BluePixels(Crop(*picture, areaInPicture(link))), 0u) << Row(link).name << " is not blue";
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <cctype>
 
+#include "e2e/ExpectedLayout.h"
+
 namespace e2e {
 namespace {
 
@@ -17,7 +19,7 @@ constexpr DWORD kNameBuffer = 256;
 std::string LogOffCaption() {
     char buffer[kNameBuffer] = {};
     DWORD size = sizeof buffer;
-    if (!GetUserNameA(buffer, &size) || buffer[0] == '\0') return quellar::Spec(ControlId::cmdLogOff).text;
+    if (!GetUserNameA(buffer, &size) || buffer[0] == '\0') return Row(ControlId::cmdLogOff).text;
     std::string name = std::string(buffer).substr(0, kLongestUserName);
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
@@ -62,12 +64,10 @@ std::string ExpectedTextAtStart(ControlId id) {
     switch (id) {
         case ControlId::cmdLogOff: return LogOffCaption();
         case ControlId::lblVersion: return WindowsName() + " on \\\\" + ComputerName();
-        default: return quellar::Spec(id).text;
+        default: return Row(id).text;
     }
 }
 
-bool ExpectedEnabledAtStart(ControlId id) {
-    return id == ControlId::cmdStart ? false : quellar::Spec(id).enabled;
-}
+bool ExpectedEnabledAtStart(ControlId id) { return id == ControlId::cmdStart ? false : Row(id).enabled; }
 
 }  // namespace e2e

@@ -5,6 +5,7 @@
 #include "e2e/ExpectedLayout.h"
 #include "e2e/MessageBoxes.h"
 #include "e2e/ProgramTest.h"
+#include "e2e/Registry.h"
 #include "e2e/Wait.h"
 #include "resources/resource.h"
 
@@ -39,10 +40,10 @@ TEST_F(Window, IsCentredOnTheWorkArea) {
     const long height = window.bottom - window.top;
     const long expectedLeft = workArea.left + (workArea.right - workArea.left - width) / 2;
     const long expectedTop = workArea.top + (workArea.bottom - workArea.top - height) / 2;
-    EXPECT_NEAR(window.left, expectedLeft, 1) << "work area " << workArea.left << "," << workArea.top << " - "
-                                              << workArea.right << "," << workArea.bottom;
-    EXPECT_NEAR(window.top, expectedTop, 1) << "work area " << workArea.left << "," << workArea.top << " - "
-                                            << workArea.right << "," << workArea.bottom;
+    EXPECT_NEAR(window.left, expectedLeft, 1)
+        << "work area " << workArea.left << "," << workArea.top << " - " << workArea.right << "," << workArea.bottom;
+    EXPECT_NEAR(window.top, expectedTop, 1)
+        << "work area " << workArea.left << "," << workArea.top << " - " << workArea.right << "," << workArea.bottom;
 }
 
 TEST_F(Window, HasMinimiseBoxButCannotBeMaximisedOrResized) {
@@ -56,6 +57,14 @@ TEST_F(Window, HasMinimiseBoxButCannotBeMaximisedOrResized) {
 }
 
 TEST_F(Window, HasNoMenuBar) { EXPECT_EQ(GetMenu(session().mainWindow()), nullptr); }
+
+TEST_F(Window, HasAHiddenApplicationTitleWindow) {
+    const HWND title = FindTopLevel(session().program().processId(), quellar::ids::kAppTitleClass, false);
+    ASSERT_NE(title, nullptr);
+    EXPECT_FALSE(IsWindowVisible(title));
+}
+
+TEST_F(Window, TheTimerHasNoWindow) { EXPECT_EQ(control(quellar::ControlId::timCounter), nullptr); }
 
 TEST_F(Window, ClosingAsksFirstAndYesEndsTheProgram) {
     Program& program = session().program();
@@ -74,7 +83,7 @@ TEST_F(Window, WithConfirmationDisabledClosingEndsAtOnce) {
     const HWND disable = control(quellar::ControlId::chkDisable);
     ASSERT_NE(disable, nullptr);
     Click(disable);
-    ASSERT_TRUE(WaitUntil([&] { return IsChecked(disable); }, kExitTimeoutMs));
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(disable); }, kExitTimeoutMs)) << "a click did not check it";
     PostMessageA(session().mainWindow(), WM_CLOSE, 0, 0);
     bool asked = false;
     const bool ended = WaitUntil(
@@ -86,6 +95,11 @@ TEST_F(Window, WithConfirmationDisabledClosingEndsAtOnce) {
     EXPECT_FALSE(asked) << "asked although confirmation is disabled";
     ASSERT_TRUE(ended) << "still running after WM_CLOSE";
     EXPECT_EQ(program.exitCode(), 0u);
+    // Closing keeps the options as they were on the screen.
+    const std::string options = std::string(kSettingsKey) + "\\Startup";
+    EXPECT_EQ(ReadUserString(options, "Disable"), std::string("1"));
+    EXPECT_EQ(ReadUserString(options, "Force"), std::string("0"));
+    EXPECT_EQ(ReadUserString(options, "Minimise"), std::string("0"));
 }
 
 }  // namespace

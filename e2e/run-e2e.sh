@@ -20,6 +20,10 @@ usage() {
 
 program_exe=$(realpath "$1")
 driver_exe=$(realpath "$2")
+[[ $(basename "$program_exe") != "$(basename "$driver_exe")" ]] || {
+    echo "run-e2e: the program and the driver need different file names" >&2
+    exit 64
+}
 filter=${3:-*}
 build_dir=$(dirname "$driver_exe")
 out_dir=${4:-${E2E_OUT:-$build_dir/e2e-out}}
@@ -27,27 +31,14 @@ template=${E2E_PREFIX_TEMPLATE:-$build_dir/e2e-prefix-template}
 run_timeout=${E2E_TIMEOUT:-100}
 script_dir=$(dirname "$(realpath "$0")")
 
-export WINEARCH=win64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$script_dir/../scripts/wine-session.sh"
 unset WINEPREFIX DISPLAY
 
-xvfb_pid=
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-e2e.XXXXXX")
-
-stop_wine() {  # $1: the prefix whose processes must end
-    WINEPREFIX=$1 timeout 10 wineserver -k 2>/dev/null || true
-    WINEPREFIX=$1 timeout 10 wineserver -w 2>/dev/null || true
-}
-
 cleanup() {
     local status=$?
     trap - EXIT INT TERM
-    if [[ -d $work/prefix ]]; then stop_wine "$work/prefix"; fi
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        timeout 5 tail --pid="$xvfb_pid" -f /dev/null 2>/dev/null || kill -9 "$xvfb_pid" 2>/dev/null || true
-    fi
+    wine_session_stop
     rm -rf "$work"
     exit "$status"
 }
@@ -57,58 +48,9 @@ trap 'exit 130' INT TERM
 elapsed_since() { echo "$(( $(date +%s%N) / 1000000 - $1 ))ms"; }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# A display of our own: Xvfb picks a free number and tells us which.
-start_display() {
-    local fd_file=$work/display
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    local tries=0
-    until [[ -s $fd_file ]]; do
-        (( ++tries <= 100 )) || { echo "run-e2e: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 70; }
-        kill -0 "$xvfb_pid" 2>/dev/null || { echo "run-e2e: Xvfb failed" >&2; cat "$work/xvfb.log" >&2; exit 70; }
-        sleep 0.1
-    done
-    export DISPLAY=:$(tr -d '[:space:]' <"$fd_file")
-}
-
-# The template prefix: booted once, with Wine's virtual desktop as the
-# default so the program, the driver and the taskbar share one desktop.
-ensure_template() {
-    local stamp="$template/.quellar-e2e-template"
-    local version
-    version=$(wine --version)
-    [[ -f $stamp && $(cat "$stamp") == "$version" ]] && return
-    mkdir -p "$(dirname "$template")"
-    exec 9>"$template.lock"
-    flock -w 120 9 || { echo "run-e2e: template lock timed out" >&2; exit 75; }
-    if [[ ! -f $stamp || $(cat "$stamp") != "$version" ]]; then
-        local fresh
-        fresh=$(mktemp -d "$template.new.XXXXXX")
-        local started
-        started=$(now_ms)
-        (
-            export WINEPREFIX=$fresh
-            timeout 120 wine wineboot -i >/dev/null 2>&1
-            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
-            timeout 60 wineserver -w
-        ) || { stop_wine "$fresh"; rm -rf "$fresh"; echo "run-e2e: could not prepare a Wine prefix" >&2; exit 70; }
-        echo "$version" >"$fresh/.quellar-e2e-template"
-        rm -rf "$template"
-        mv "$fresh" "$template"
-        echo "run-e2e: template prefix prepared in $(elapsed_since "$started")"
-    fi
-    exec 9>&-
-}
-
 started=$(now_ms)
-start_display
-ensure_template
-
-step=$(now_ms)
-cp -a "$template" "$work/prefix"
-export WINEPREFIX=$work/prefix
-echo "run-e2e: fresh prefix in $(elapsed_since "$step") on display $DISPLAY"
+wine_session_start "$work" "$template"
+echo "run-e2e: fresh prefix in $(elapsed_since "$started") on display $DISPLAY"
 
 app_dir=$WINEPREFIX/drive_c/quellar
 mkdir -p "$app_dir/shots"
@@ -124,12 +66,19 @@ driver_name=$(basename "$driver_exe")
 # have printed GoogleTest's summary.
 log=$work/driver.log
 step=$(now_ms)
-set +e
-(cd "$app_dir" && timeout -k 5 "$run_timeout" wine "$win_dir\\$driver_name" \
-    "--quellar-exe=$win_dir\\$program_name" "--shots=$win_dir\\shots" "--gtest_filter=$filter" \
-    --gtest_color=no) 2>&1 | tr -d '\r' | tee "$log"
-status=${PIPESTATUS[0]}
-set -e
+# In the background, so that a signal to this script is handled at once
+# rather than after the driver's own timeout.
+(
+    set +e
+    (cd "$app_dir" && timeout -k 5 "$run_timeout" wine "$win_dir\\$driver_name" \
+        "--quellar-exe=$win_dir\\$program_name" "--shots=$win_dir\\shots" "--gtest_filter=$filter" \
+        --gtest_color=no) 2>&1 | tr -d '\r' | tee "$log"
+    echo "${PIPESTATUS[0]}" >"$work/status"
+) &
+runner_pid=$!
+wait "$runner_pid" || true
+runner_pid=
+status=$(cat "$work/status" 2>/dev/null || echo 70)
 echo "run-e2e: driver ran for $(elapsed_since "$step") (exit status $status)"
 
 mkdir -p "$out_dir"

@@ -39,10 +39,19 @@ wine_session_display() {
     export DISPLAY=:$(tr -d '[:space:]' <"$fd_file")
 }
 
+# Wine's own fonts (MS Sans Serif, Marlett for the caption buttons, ...) where
+# the prefix looks for them, as on Windows: this Wine does not find them in
+# its data folder, and would draw everything in a host font of other widths.
+wine_session_fonts() {
+    local fonts=$1/drive_c/windows/Fonts
+    mkdir -p "$fonts"
+    if [[ -d /usr/share/wine/fonts ]]; then cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true; fi
+}
+
 # The template is booted once per Wine version and reused by copying.
 wine_session_template() {
     local template=$1
-    local stamp=$template/.quellar-template
+    local stamp=$template/.quellar-template-2
     local version
     version=$(wine --version)
     [[ -f $stamp && $(cat "$stamp") == "$version" ]] && return 0
@@ -58,13 +67,14 @@ wine_session_template() {
             timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
             timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
             timeout 60 wineserver -w
+            wine_session_fonts "$fresh"
         ); then
             wine_session_end_prefix "$fresh"
             rm -rf "$fresh"
             echo "wine-session: could not prepare a Wine prefix" >&2
             return 70
         fi
-        echo "$version" >"$fresh/.quellar-template"
+        echo "$version" >"$fresh/.quellar-template-2"
         rm -rf "$template"
         mv "$fresh" "$template"
     fi

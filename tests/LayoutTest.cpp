@@ -19,18 +19,18 @@ bool TakesFocus(ControlKind kind) {
 }
 
 // The page a control shows on: its own, or its container's.
-int PageOf(const ControlSpec& spec) {
-    if (spec.tabPage >= 0) return spec.tabPage;
-    if (spec.container == ControlId::None) return -1;
-    return PageOf(Spec(spec.container));
+int PageOf(const ControlSpec& row) {
+    if (row.tabPage >= 0) return row.tabPage;
+    if (row.container == ControlId::None) return -1;
+    return PageOf(Row(row.container));
 }
 
 TEST(Layout, TableIsIndexedByIdAndNamesAreUnique) {
     std::set<std::string> names;
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        EXPECT_EQ(static_cast<std::size_t>(spec.id), i) << spec.name;
-        EXPECT_TRUE(names.insert(spec.name).second) << "duplicate name " << spec.name;
+        const ControlSpec& row = ControlTable()[i];
+        EXPECT_EQ(static_cast<std::size_t>(row.id), i) << row.name;
+        EXPECT_TRUE(names.insert(row.name).second) << "duplicate name " << row.name;
     }
     for (std::size_t i = 0; i < kMenuCount; ++i) {
         EXPECT_EQ(static_cast<std::size_t>(MenuTable()[i].id), i);
@@ -40,31 +40,31 @@ TEST(Layout, TableIsIndexedByIdAndNamesAreUnique) {
 
 TEST(Layout, EveryContainerExistsComesFirstAndCanHoldControls) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (spec.container == ControlId::None) {
-            EXPECT_EQ(spec.kind, ControlKind::TabStrip) << spec.name;
+        const ControlSpec& row = ControlTable()[i];
+        if (row.container == ControlId::None) {
+            EXPECT_EQ(row.kind, ControlKind::TabStrip) << row.name;
             continue;
         }
-        ASSERT_LT(static_cast<std::size_t>(spec.container), i) << spec.name << " comes before its container";
-        EXPECT_TRUE(IsContainer(Spec(spec.container).kind)) << spec.name;
-        EXPECT_EQ(spec.tabPage >= 0, spec.container == ControlId::SSTabQuellar) << spec.name;
+        ASSERT_LT(static_cast<std::size_t>(row.container), i) << row.name << " comes before its container";
+        EXPECT_TRUE(IsContainer(Row(row.container).kind)) << row.name;
+        EXPECT_EQ(row.tabPage >= 0, row.container == ControlId::SSTabQuellar) << row.name;
     }
 }
 
 TEST(Layout, TabOrdersAreUniqueAndCoverTheWindow) {
     std::set<int> orders;
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (spec.kind == ControlKind::Timer) {
-            EXPECT_EQ(spec.tabOrder, -1);
+        const ControlSpec& row = ControlTable()[i];
+        if (row.kind == ControlKind::Timer) {
+            EXPECT_EQ(row.tabOrder, -1);
             continue;
         }
-        EXPECT_TRUE(orders.insert(spec.tabOrder).second) << spec.name << " repeats tab order " << spec.tabOrder;
+        EXPECT_TRUE(orders.insert(row.tabOrder).second) << row.name << " repeats tab order " << row.tabOrder;
     }
     ASSERT_FALSE(orders.empty());
     EXPECT_EQ(*orders.begin(), 0);
     EXPECT_EQ(*orders.rbegin(), static_cast<int>(orders.size()) - 1) << "tab orders leave a gap";
-    EXPECT_EQ(Spec(ControlId::SSTabQuellar).tabOrder, 0);
+    EXPECT_EQ(Row(ControlId::SSTabQuellar).tabOrder, 0);
 }
 
 // The window follows the table's order within each container for Tab, so
@@ -72,23 +72,23 @@ TEST(Layout, TabOrdersAreUniqueAndCoverTheWindow) {
 TEST(Layout, FocusableControlsStandInTabOrderWithinEachContainer) {
     std::map<ControlId, int> lastOrder;
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (!TakesFocus(spec.kind) || spec.container == ControlId::None) continue;
-        auto last = lastOrder.find(spec.container);
+        const ControlSpec& row = ControlTable()[i];
+        if (!TakesFocus(row.kind) || row.container == ControlId::None) continue;
+        auto last = lastOrder.find(row.container);
         if (last != lastOrder.end()) {
-            EXPECT_GT(spec.tabOrder, last->second) << spec.name;
+            EXPECT_GT(row.tabOrder, last->second) << row.name;
         }
-        lastOrder[spec.container] = spec.tabOrder;
+        lastOrder[row.container] = row.tabOrder;
     }
 }
 
 TEST(Layout, AccessKeysAreUniqueOnEachPage) {
     std::map<int, std::set<char>> keysByPage;
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        const char key = AccessKey(spec.text);
+        const ControlSpec& row = ControlTable()[i];
+        const char key = AccessKey(row.text);
         if (key == 0) continue;
-        EXPECT_TRUE(keysByPage[PageOf(spec)].insert(key).second) << spec.name << " repeats Alt+" << key;
+        EXPECT_TRUE(keysByPage[PageOf(row)].insert(key).second) << row.name << " repeats Alt+" << key;
     }
     EXPECT_EQ(keysByPage[0], (std::set<char>{'L', 'S', 'R', 'P', 'F', 'D', 'M', 'C', 'V'}));
     EXPECT_EQ(keysByPage.count(1), 0u) << "the Advanced tab has no access keys";
@@ -139,11 +139,11 @@ TEST(Layout, TextsAndTooltips) {
         {ControlId::hypHelp, "{Help}", nullptr},
     };
     for (const Expected& e : expected) {
-        const ControlSpec& spec = Spec(e.id);
-        EXPECT_STREQ(spec.text, e.text) << spec.name;
+        const ControlSpec& row = Row(e.id);
+        EXPECT_STREQ(row.text, e.text) << row.name;
         if (e.tooltip) {
-            ASSERT_NE(spec.tooltip, nullptr) << spec.name;
-            EXPECT_STREQ(spec.tooltip, e.tooltip) << spec.name;
+            ASSERT_NE(row.tooltip, nullptr) << row.name;
+            EXPECT_STREQ(row.tooltip, e.tooltip) << row.name;
         }
     }
     std::set<std::string> withTooltip;
@@ -153,20 +153,20 @@ TEST(Layout, TextsAndTooltips) {
     EXPECT_EQ(withTooltip,
               (std::set<std::string>{"lblVersion", "cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff", "chkForce",
                                      "chkDisable", "chkMinimise", "cmdClear", "cmdSave", "HlblURL", "lblCopyright"}));
-    EXPECT_STREQ(Spec(ControlId::lblCopyright).tooltip, "Copyright message");
-    EXPECT_STREQ(Spec(ControlId::HlblURL).text, Spec(ControlId::HlblURL).url) << "the link shows its own target";
-    EXPECT_EQ(Spec(ControlId::hypHelp).url, nullptr);
+    EXPECT_STREQ(Row(ControlId::lblCopyright).tooltip, "Copyright message");
+    EXPECT_STREQ(Row(ControlId::HlblURL).text, Row(ControlId::HlblURL).url) << "the link shows its own target";
+    EXPECT_EQ(Row(ControlId::hypHelp).url, nullptr);
 }
 
 TEST(Layout, InitialStates) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        EXPECT_EQ(spec.enabled, spec.id != ControlId::cmdAbort) << spec.name;
-        EXPECT_EQ(spec.maxLength, spec.id == ControlId::txtCounter ? 5 : 0) << spec.name;
+        const ControlSpec& row = ControlTable()[i];
+        EXPECT_EQ(row.enabled, row.id != ControlId::cmdAbort) << row.name;
+        EXPECT_EQ(row.maxLength, row.id == ControlId::txtCounter ? 5 : 0) << row.name;
     }
-    EXPECT_FALSE(Spec(ControlId::fraVersion).border);
-    EXPECT_TRUE(Spec(ControlId::fraButtons).border);
-    EXPECT_TRUE(Spec(ControlId::fraOptions).border);
+    EXPECT_FALSE(Row(ControlId::fraVersion).border);
+    EXPECT_TRUE(Row(ControlId::fraButtons).border);
+    EXPECT_TRUE(Row(ControlId::fraOptions).border);
 }
 
 TEST(Layout, WindowTabsAndPages) {
@@ -176,14 +176,14 @@ TEST(Layout, WindowTabsAndPages) {
     EXPECT_STREQ(Form().tabCaptions[0], "Quellar 2000");
     EXPECT_STREQ(Form().tabCaptions[1], "Advanced");
     EXPECT_STREQ(Form().tabCaptions[2], "About");
-    EXPECT_EQ(Spec(ControlId::pxOne).tabPage, 0);
-    EXPECT_EQ(Spec(ControlId::pxTwo).tabPage, 1);
-    EXPECT_EQ(Spec(ControlId::pxThree).tabPage, 2);
-    EXPECT_EQ(Spec(ControlId::Picture1).tabPage, 2);
+    EXPECT_EQ(Row(ControlId::pxOne).tabPage, 0);
+    EXPECT_EQ(Row(ControlId::pxTwo).tabPage, 1);
+    EXPECT_EQ(Row(ControlId::pxThree).tabPage, 2);
+    EXPECT_EQ(Row(ControlId::Picture1).tabPage, 2);
     // The icon lies over the About page, so it comes first in its stack.
     EXPECT_LT(static_cast<int>(ControlId::Picture1), static_cast<int>(ControlId::pxThree));
     for (ControlId page : {ControlId::pxOne, ControlId::pxTwo, ControlId::pxThree}) {
-        const Twips& p = Spec(page).place;
+        const Twips& p = Row(page).place;
         EXPECT_EQ(p.left, 60);
         EXPECT_EQ(p.top, 360);
         EXPECT_EQ(p.width, 3555);

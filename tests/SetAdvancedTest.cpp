@@ -18,7 +18,7 @@ TEST_F(FormTest, SetAdvancedSwitchesTheSevenInputsInOrder) {
                            }));
     for (C c :
          {C::txtCounter, C::cmdStart, C::lstAdvanced, C::lblInfoAdvanced, C::lblCombo, C::lblCounter, C::lblWarning}) {
-        EXPECT_FALSE(sim.Enabled(c)) << Spec(c).name;
+        EXPECT_FALSE(sim.Enabled(c)) << Row(c).name;
     }
 }
 

@@ -99,8 +99,8 @@ TEST_F(TrayTest, OptionItemsFlipBoxAndCheckMarkFromBothStates) {
             sim.ClearCalls();
             sim.ChooseFromMenu(pair.second);
             Notify(517);
-            const std::string box = Spec(pair.first).name;
-            const std::string item = Spec(pair.second).name;
+            const std::string box = Row(pair.first).name;
+            const std::string item = Row(pair.second).name;
             const bool on = start == 1;
             EXPECT_EQ(sim.Calls(), (Calls{
                                        "SetForegroundWindow(0x10010)",

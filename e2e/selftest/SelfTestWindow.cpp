@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "app/Layout.h"
 #include "resources/resource.h"
@@ -14,7 +15,6 @@ namespace {
 
 using quellar::ControlId;
 using quellar::ControlKind;
-using quellar::Spec;
 
 constexpr int kTwipsPerInch = 1440;
 constexpr int kComboListTwips = 1500;
@@ -29,6 +29,8 @@ struct WindowState {
 };
 WindowState state;
 
+const auto& Row(ControlId id) { return quellar::ControlTable()[static_cast<std::size_t>(id)]; }
+
 int Px(int twips) { return MulDiv(twips, state.dpi, kTwipsPerInch); }
 
 HWND Strip() { return state.controls[static_cast<std::size_t>(ControlId::SSTabQuellar)]; }
@@ -39,13 +41,14 @@ struct Look {
     DWORD exStyle;
 };
 
-Look LookOf(const quellar::ControlSpec& spec) {
+Look LookOf(ControlId id) {
+    const auto& row = Row(id);
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-    switch (spec.kind) {
+    switch (row.kind) {
         case ControlKind::TabStrip: return {WC_TABCONTROLA, kChild | WS_TABSTOP | WS_CLIPSIBLINGS, 0};
         case ControlKind::PictureBox:
             return {quellar::ids::kContainerClass, WS_CHILD | WS_CLIPSIBLINGS,
-                    WS_EX_CONTROLPARENT | (spec.border ? WS_EX_CLIENTEDGE : 0u)};
+                    WS_EX_CONTROLPARENT | (row.border ? WS_EX_CLIENTEDGE : 0u)};
         case ControlKind::Frame: return {quellar::ids::kContainerClass, kChild, WS_EX_CONTROLPARENT};
         case ControlKind::CommandButton: return {"Button", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::CheckBox: return {"Button", kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
@@ -53,10 +56,10 @@ Look LookOf(const quellar::ControlSpec& spec) {
         case ControlKind::ComboBox: return {"ComboBox", kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN, 0};
         case ControlKind::HyperLink: return {"Static", kChild | SS_NOTIFY, 0};
         case ControlKind::Label: {
-            DWORD align = spec.align == quellar::Align::Centre  ? SS_CENTER
-                          : spec.align == quellar::Align::Right ? SS_RIGHT
-                          : spec.wordWrap                       ? SS_LEFT
-                                                                : SS_LEFTNOWORDWRAP;
+            DWORD align = row.align == quellar::Align::Centre  ? SS_CENTER
+                          : row.align == quellar::Align::Right ? SS_RIGHT
+                          : row.wordWrap                       ? SS_LEFT
+                                                               : SS_LEFTNOWORDWRAP;
             return {"Static", kChild | align, 0};
         }
         case ControlKind::Timer: break;
@@ -66,9 +69,9 @@ Look LookOf(const quellar::ControlSpec& spec) {
 
 void ShowPage(int page) {
     for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
-        const auto& spec = quellar::ControlTable()[i];
-        if (spec.container == ControlId::SSTabQuellar && state.controls[i] != nullptr)
-            ShowWindow(state.controls[i], spec.tabPage == page ? SW_SHOW : SW_HIDE);
+        const auto& row = quellar::ControlTable()[i];
+        if (row.container == ControlId::SSTabQuellar && state.controls[i] != nullptr)
+            ShowWindow(state.controls[i], row.tabPage == page ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -84,36 +87,35 @@ void AddTooltip(HWND main, HWND control, const char* text) {
 
 void CreateControls(HWND main) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    state.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                    main, nullptr, instance, nullptr);
-    const auto& strip = Spec(ControlId::SSTabQuellar).place;
+    state.tooltip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, main,
+                                    nullptr, instance, nullptr);
+    const auto& strip = Row(ControlId::SSTabQuellar).place;
     for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
-        const auto& spec = quellar::ControlTable()[i];
-        if (spec.kind == ControlKind::Timer) continue;
-        const bool onStrip = spec.container == ControlId::SSTabQuellar;
-        const HWND parent = (spec.container == ControlId::None || onStrip)
+        const auto& row = quellar::ControlTable()[i];
+        if (row.kind == ControlKind::Timer) continue;
+        const bool onStrip = row.container == ControlId::SSTabQuellar;
+        const HWND parent = (row.container == ControlId::None || onStrip)
                                 ? main
-                                : state.controls[static_cast<std::size_t>(spec.container)];
-        int left = Px(spec.place.left);
-        int top = Px(spec.place.top);
+                                : state.controls[static_cast<std::size_t>(row.container)];
+        int left = Px(row.place.left);
+        int top = Px(row.place.top);
         if (onStrip) {
             left += Px(strip.left);
             top += Px(strip.top);
         }
-        int height = Px(spec.place.height);
-        if (spec.kind == ControlKind::ComboBox) height += Px(kComboListTwips);
-        Look look = LookOf(spec);
-        if (!spec.enabled) look.style |= WS_DISABLED;
-        const HWND hwnd = CreateWindowExA(look.exStyle, look.className, spec.text, look.style, left, top,
-                                          Px(spec.place.width), height, parent,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(quellar::ids::Control(
-                                              static_cast<int>(i)))),
-                                          instance, nullptr);
+        int height = Px(row.place.height);
+        if (row.kind == ControlKind::ComboBox) height += Px(kComboListTwips);
+        Look look = LookOf(row.id);
+        if (!row.enabled) look.style |= WS_DISABLED;
+        const HWND hwnd = CreateWindowExA(
+            look.exStyle, look.className, row.text, look.style, left, top, Px(row.place.width), height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(quellar::ids::Control(static_cast<int>(i)))), instance,
+            nullptr);
         state.controls[i] = hwnd;
         SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
-        if (spec.kind == ControlKind::TextBox) SendMessageA(hwnd, EM_LIMITTEXT, spec.maxLength, 0);
-        if (spec.kind == ControlKind::ComboBox) SetWindowTextA(hwnd, spec.text);
-        if (spec.tooltip != nullptr) AddTooltip(main, hwnd, spec.tooltip);
+        if (row.kind == ControlKind::TextBox) SendMessageA(hwnd, EM_LIMITTEXT, row.maxLength, 0);
+        if (row.kind == ControlKind::ComboBox) SetWindowTextA(hwnd, row.text);
+        if (row.tooltip != nullptr) AddTooltip(main, hwnd, row.tooltip);
     }
     for (int page = 0; page < 3; ++page) {
         TCITEMA item{};
@@ -162,6 +164,15 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+void SaveOptions() {
+    constexpr const char* kKey = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
+    for (const auto& [id, name] : {std::pair{ControlId::chkForce, "Force"}, std::pair{ControlId::chkDisable, "Disable"},
+                                   std::pair{ControlId::chkMinimise, "Minimise"}}) {
+        const bool on = SendMessageA(state.controls[static_cast<std::size_t>(id)], BM_GETCHECK, 0, 0) == BST_CHECKED;
+        RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_SZ, on ? "1" : "0", 2);
+    }
+}
+
 LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: CreateControls(hwnd); return 0;
@@ -171,6 +182,7 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_CTLCOLORSTATIC: return ColourStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_CLOSE:
+            SaveOptions();
             if (SendMessageA(state.controls[static_cast<std::size_t>(ControlId::chkDisable)], BM_GETCHECK, 0, 0) ==
                     BST_CHECKED ||
                 MessageBoxA(hwnd, "Click Yes to quit Quellar 2000, or No to minimise it.", "Exit Quellar 2000",
@@ -206,6 +218,10 @@ void RegisterClasses(HINSTANCE instance) {
     container.lpfnWndProc = ContainerProc;
     container.lpszClassName = quellar::ids::kContainerClass;
     RegisterClassA(&container);
+    WNDCLASSA appTitle = main;
+    appTitle.lpfnWndProc = DefWindowProcA;
+    appTitle.lpszClassName = quellar::ids::kAppTitleClass;
+    RegisterClassA(&appTitle);
 }
 
 }  // namespace
@@ -217,9 +233,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     state.dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
     state.font = CreateFontA(-MulDiv(33, state.dpi, 288), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                             "MS Sans Serif");
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "MS Sans Serif");
     RegisterClasses(instance);
+    CreateWindowExA(0, quellar::ids::kAppTitleClass, "Quellar 2000", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                    nullptr);
 
     RECT frame{0, 0, Px(quellar::Form().clientWidth), Px(quellar::Form().clientHeight)};
     AdjustWindowRectEx(&frame, kMainStyle, FALSE, 0);
@@ -229,8 +246,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const HWND main = CreateWindowExA(0, quellar::ids::kMainClass, quellar::Form().caption, kMainStyle,
                                       work.left + (work.right - work.left - width) / 2,
-                                      work.top + (work.bottom - work.top - height) / 2, width, height, nullptr,
-                                      nullptr, instance, nullptr);
+                                      work.top + (work.bottom - work.top - height) / 2, width, height, nullptr, nullptr,
+                                      instance, nullptr);
     ShowWindow(main, show);
     SetFocus(Strip());
 

@@ -15,8 +15,8 @@ std::string Hex(std::uint64_t value) {
     return buffer;
 }
 
-const char* Name(ControlId id) { return Spec(id).name; }
-const char* Name(MenuId id) { return Spec(id).name; }
+const char* Name(ControlId id) { return Row(id).name; }
+const char* Name(MenuId id) { return Row(id).name; }
 const char* Bool(bool value) { return value ? "true" : "false"; }
 
 const char* TrayMessage(std::uint32_t message) {
@@ -71,8 +71,8 @@ std::string Quote(const std::string& text) { return "\"" + text + "\""; }
 
 SimPlatform::SimPlatform() {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        controls_[i] = ControlState{spec.text, spec.enabled, 0, {}, 0, spec.url ? spec.url : ""};
+        const ControlSpec& row = ControlTable()[i];
+        controls_[i] = ControlState{row.text, row.enabled, 0, {}, 0, row.url ? row.url : ""};
     }
     for (std::size_t i = 0; i < kMenuCount; ++i) menus_[i] = MenuState{MenuTable()[i].caption, false};
     caption_ = Form().caption;

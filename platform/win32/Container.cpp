@@ -32,9 +32,9 @@ void PaintIcon(HWND hwnd, HDC dc) {
 void OnPaint(HWND hwnd) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(hwnd, &paint);
-    const ControlSpec* spec = SpecOf(hwnd);
-    if (spec && spec->kind == ControlKind::Frame && spec->border) PaintFrame(hwnd, dc);
-    if (spec && spec->id == ControlId::Picture1) PaintIcon(hwnd, dc);
+    const ControlSpec* row = SpecOf(hwnd);
+    if (row && row->kind == ControlKind::Frame && row->border) PaintFrame(hwnd, dc);
+    if (row && row->id == ControlId::Picture1) PaintIcon(hwnd, dc);
     EndPaint(hwnd, &paint);
 }
 

@@ -18,13 +18,13 @@ constexpr int kDropListHeight = 120;  // pixels of the combo's list below its fi
 
 int Index(ControlId id) { return static_cast<int>(id); }
 
-DWORD LabelStyle(const ControlSpec& spec) {
+DWORD LabelStyle(const ControlSpec& row) {
     DWORD style = SS_NOPREFIX;
-    if (spec.tooltip || spec.kind == ControlKind::HyperLink) style |= SS_NOTIFY;  // so it sees the mouse
-    switch (spec.align) {
+    if (row.tooltip || row.kind == ControlKind::HyperLink) style |= SS_NOTIFY;  // so it sees the mouse
+    switch (row.align) {
         case Align::Centre: return style | SS_CENTER;
         case Align::Right: return style | SS_RIGHT;
-        case Align::Left: return style | (spec.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
+        case Align::Left: return style | (row.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
     }
     return style;
 }
@@ -35,20 +35,20 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-ControlClass ClassFor(const ControlSpec& spec) {
-    switch (spec.kind) {
+ControlClass ClassFor(const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::TabStrip: return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
         case ControlKind::PictureBox:
         case ControlKind::Frame:
             return {ids::kContainerClass, WS_CLIPCHILDREN,
                     static_cast<DWORD>(WS_EX_CONTROLPARENT |
-                                       (spec.kind == ControlKind::PictureBox && spec.border ? WS_EX_CLIENTEDGE : 0))};
+                                       (row.kind == ControlKind::PictureBox && row.border ? WS_EX_CLIENTEDGE : 0))};
         case ControlKind::CommandButton: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
         case ControlKind::CheckBox: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         case ControlKind::TextBox: return {"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case ControlKind::ComboBox: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
         case ControlKind::Label:
-        case ControlKind::HyperLink: return {"STATIC", LabelStyle(spec), 0};
+        case ControlKind::HyperLink: return {"STATIC", LabelStyle(row), 0};
         case ControlKind::Timer: break;
     }
     return {nullptr, 0, 0};
@@ -118,14 +118,16 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
 
 void MainWindow::CreateControls(HINSTANCE instance) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (spec.kind == ControlKind::Timer) continue;
-        HWND control = CreateControl(instance, spec);
+        const ControlSpec& row = ControlTable()[i];
+        if (row.kind == ControlKind::Timer) continue;
+        HWND control = CreateControl(instance, row);
         controls_[i] = control;
         // Stack each control under the ones made before it: the table order is
         // the stacking order, which is the order Tab follows.
         SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        // A drop-down combo does not take its text from the window's name.
+        if (row.kind == ControlKind::ComboBox) SetWindowTextA(control, row.text);
     }
     HWND tabs = Control(ControlId::SSTabQuellar);
     for (int i = 0; i < 3; ++i) {
@@ -136,33 +138,33 @@ void MainWindow::CreateControls(HINSTANCE instance) {
     }
     // The tab strip lies beneath its pages, which are its siblings.
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(Control(ControlId::txtCounter), EM_LIMITTEXT, Spec(ControlId::txtCounter).maxLength, 0);
+    SendMessageA(Control(ControlId::txtCounter), EM_LIMITTEXT, Row(ControlId::txtCounter).maxLength, 0);
     for (std::size_t i = 0; i < kControlCount; ++i) {
         if (ControlTable()[i].url) linkTargets_[i] = ControlTable()[i].url;
     }
     ShowSelectedPage();
 }
 
-HWND MainWindow::CreateControl(HINSTANCE instance, const ControlSpec& spec) {
+HWND MainWindow::CreateControl(HINSTANCE instance, const ControlSpec& row) {
     // Children of the tab strip are made its siblings, placed over it.
     HWND parent = hwnd_;
-    int left = ToPixels(spec.place.left);
-    int top = ToPixels(spec.place.top);
-    if (spec.container == ControlId::SSTabQuellar) {
-        const ControlSpec& tabs = Spec(ControlId::SSTabQuellar);
+    int left = ToPixels(row.place.left);
+    int top = ToPixels(row.place.top);
+    if (row.container == ControlId::SSTabQuellar) {
+        const ControlSpec& tabs = Row(ControlId::SSTabQuellar);
         left += ToPixels(tabs.place.left);
         top += ToPixels(tabs.place.top);
-    } else if (spec.container != ControlId::None) {
-        parent = Control(spec.container);
+    } else if (row.container != ControlId::None) {
+        parent = Control(row.container);
     }
-    int height = ToPixels(spec.place.height);
-    if (spec.kind == ControlKind::ComboBox) height += kDropListHeight;
+    int height = ToPixels(row.place.height);
+    if (row.kind == ControlKind::ComboBox) height += kDropListHeight;
 
-    const ControlClass cls = ClassFor(spec);
-    const DWORD style = WS_CHILD | WS_VISIBLE | cls.style | (spec.enabled ? 0 : WS_DISABLED);
-    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Control(Index(spec.id))));
-    return CreateWindowExA(cls.exStyle, cls.className, spec.text, style, left, top, ToPixels(spec.place.width), height,
-                           parent, id, instance, const_cast<ControlSpec*>(&spec));
+    const ControlClass cls = ClassFor(row);
+    const DWORD style = WS_CHILD | WS_VISIBLE | cls.style | (row.enabled ? 0 : WS_DISABLED);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Control(Index(row.id))));
+    return CreateWindowExA(cls.exStyle, cls.className, row.text, style, left, top, ToPixels(row.place.width), height,
+                           parent, id, instance, const_cast<ControlSpec*>(&row));
 }
 
 void MainWindow::CreateTooltips(HINSTANCE instance) {
@@ -170,14 +172,14 @@ void MainWindow::CreateTooltips(HINSTANCE instance) {
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (!spec.tooltip) continue;
+        const ControlSpec& row = ControlTable()[i];
+        if (!row.tooltip) continue;
         TTTOOLINFOA tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
-        tool.lpszText = const_cast<char*>(spec.tooltip);
+        tool.lpszText = const_cast<char*>(row.tooltip);
         SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -325,7 +327,7 @@ void MainWindow::OnCommand(int id, int code) {
     }
     const ControlId control = FromCommandId(id);
     if (control == ControlId::None) return;  // IDOK and IDCANCEL from the dialog keys
-    switch (Spec(control).kind) {
+    switch (Row(control).kind) {
         case ControlKind::CommandButton:
             if (code == BN_CLICKED) events_->OnClick(control);
             break;
@@ -394,9 +396,9 @@ void MainWindow::ShowSelectedPage() {
     const int selected = static_cast<int>(SendMessageA(Control(ControlId::SSTabQuellar), TCM_GETCURSEL, 0, 0));
     HWND focus = GetFocus();
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = ControlTable()[i];
-        if (spec.tabPage < 0) continue;
-        const bool show = spec.tabPage == selected;
+        const ControlSpec& row = ControlTable()[i];
+        if (row.tabPage < 0) continue;
+        const bool show = row.tabPage == selected;
         if (!show && focus && (focus == controls_[i] || IsChild(controls_[i], focus))) {
             SetFocus(Control(ControlId::SSTabQuellar));
         }

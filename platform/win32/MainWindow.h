@@ -49,7 +49,7 @@ private:
     void OnEndSession(bool ending);
 
     void CreateControls(HINSTANCE instance);
-    HWND CreateControl(HINSTANCE instance, const ControlSpec& spec);
+    HWND CreateControl(HINSTANCE instance, const ControlSpec& row);
     void CreateTooltips(HINSTANCE instance);
     void CreatePopupMenu();
     void ShowSelectedPage();

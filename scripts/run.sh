@@ -1,30 +1,43 @@
 #!/usr/bin/env bash
 # Runs Quellar.exe under Wine from a folder that also holds help.html, so
-# that the Help link finds its page. Without a display it starts Xvfb.
+# that the Help link finds its page. It uses a Wine prefix of its own, kept
+# between runs like a user's Windows profile (your options stay saved), and
+# starts Xvfb when there is no display.
 set -euo pipefail
 
 exe=$(realpath "$1")
 here=$(cd "$(dirname "$0")/.." && pwd)
-workdir=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-cp "$exe" "$here/resources/help.html" "$workdir/"
+source "$here/scripts/wine-session.sh"
 
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}
+export WINEPREFIX=${QUELLAR_WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/quellar-wine}
+appdir=$WINEPREFIX/drive_c/Quellar
+xvfb_pid=""
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-  done
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"${TMPDIR:-/tmp}/quellar-display.$$" 2>/dev/null &
   xvfb_pid=$!
-  export DISPLAY=$display
+  for _ in $(seq 100); do [ -s "${TMPDIR:-/tmp}/quellar-display.$$" ] && break; sleep 0.1; done
+  export DISPLAY=:$(tr -d '[:space:]' <"${TMPDIR:-/tmp}/quellar-display.$$")
+  rm -f "${TMPDIR:-/tmp}/quellar-display.$$"
   echo "No display here: Quellar runs inside Xvfb on $DISPLAY."
   echo "See it with:  DISPLAY=$DISPLAY import -window root quellar.png   (Ctrl+C stops it)"
 fi
-cd "$workdir"
-wine "$workdir/Quellar.exe"
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Preparing a Wine prefix in $WINEPREFIX (once) ..."
+  timeout 180 wine wineboot -i >/dev/null 2>&1
+  # Wine's taskbar with its tray on a desktop of its own, where there is no
+  # window manager to show the tray.
+  if [ -n "$xvfb_pid" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
+  fi
+  timeout 60 wineserver -w || true
+fi
+wine_session_fonts "$WINEPREFIX"
+mkdir -p "$appdir"
+cp "$exe" "$here/resources/help.html" "$appdir/"
+cd "$appdir"
+wine "$appdir/Quellar.exe"

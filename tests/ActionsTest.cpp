@@ -42,9 +42,9 @@ Calls Join(std::initializer_list<Calls> parts) {
 
 TEST_F(FormTest, EachActionAsksThenActsThenRemovesTheIconAndEnds) {
     for (const Action& action : kActions) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         otherForm.Form_Load();
         other.ClearCalls();
         other.AnswerMsgBox(kYes);
@@ -64,9 +64,9 @@ TEST_F(FormTest, EachActionAsksThenActsThenRemovesTheIconAndEnds) {
 
 TEST_F(FormTest, ForceAddsFourToEveryAction) {
     for (const Action& action : kActions) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         otherForm.Form_Load();
         other.SetValue(C::chkForce, 1);
         other.SetValue(C::chkDisable, 1);

@@ -74,9 +74,9 @@ TEST_F(CountdownTest, StartBringsTheSecondsIntoRange) {
         {"-7", "20"},       {"18.5", "20"},     {"19.5", "19.5"},   {" 600", " 600"}, {"9999999999", "86400"},
     };
     for (const Case& c : cases) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         otherForm.Form_Load();
         other.SetText(C::lstAdvanced, "Log Off");
         other.SetText(C::txtCounter, c.typed);
@@ -138,9 +138,9 @@ TEST_F(CountdownTest, ZeroRunsTheChosenActionWithoutAQuestion) {
                           {"Reboot", "ExitWindowsEx(2, 0xFFFFFFFF)"},
                           {"Power Down", "ExitWindowsEx(8, 0xFFFFFFFF)"}};
     for (const Case& c : cases) {
-        SimPlatform other;
-        frmQuellar form(other);
-        other.Attach(form);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& form = fresh.form;
         form.Form_Load();
         other.SetText(C::lstAdvanced, c.item);
         other.SetText(C::txtCounter, "19");

@@ -33,6 +33,13 @@ protected:
     frmQuellar form{sim};
 };
 
+// A form of its own, for tests that go through a table of cases.
+struct FreshForm {
+    FreshForm() { sim.Attach(form); }
+    SimPlatform sim;
+    frmQuellar form{sim};
+};
+
 constexpr const char* kStore = "Quellar\\Startup\\";
 
 }  // namespace quellar

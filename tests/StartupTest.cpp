@@ -110,9 +110,9 @@ TEST_F(FormTest, StoredOptionsAreLoadedAndMinimiseStartsInTheTray) {
 
 TEST_F(FormTest, OnlyTheExactTextOneStartsMinimised) {
     for (const char* stored : {" 1", "1 ", "True", "01", "-1", ""}) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         other.SetStored(std::string(kStore) + "Minimise", stored);
         other.SetStored(std::string(kStore) + "Force", stored);
         otherForm.Form_Load();
@@ -165,9 +165,9 @@ TEST_F(FormTest, LogOffCaptionFromTheUserName) {
         {"a&b", "Log Off A&&b"},  // shown as typed, with no access key
     };
     for (const Case& c : cases) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         other.SetUserName(c.user);
         otherForm.Form_Load();
         EXPECT_EQ(other.Text(C::cmdLogOff), c.caption) << c.user;

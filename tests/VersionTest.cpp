@@ -47,9 +47,9 @@ TEST_F(FormTest, VersionLabelWithTheComputerName) {
         {"", "Windows 2000 on \\\\"},
     };
     for (const Case& c : cases) {
-        SimPlatform other;
-        frmQuellar otherForm(other);
-        other.Attach(otherForm);
+        FreshForm fresh;
+        SimPlatform& other = fresh.sim;
+        frmQuellar& otherForm = fresh.form;
         other.SetComputerName(c.computer);
         otherForm.Form_Load();
         EXPECT_EQ(other.Text(ControlId::lblVersion), c.label) << c.computer;

@@ -2,7 +2,7 @@
 # make run    builds, then runs Quellar.exe under Wine (inside Xvfb when there is no display)
 # make test   builds everything and runs the native and the Wine tests
 # make dist   leaves dist/i686/Quellar.exe and dist/x86_64/Quellar.exe, each with help.html
-# make bench  prints size, imports and start-up time
+# make bench  prints size, imports, start-up time, countdown accuracy and idle cost
 .PHONY: all native i686 x86_64 run test dist bench clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -32,9 +32,11 @@ dist: i686 x86_64
 	mkdir -p dist/i686 dist/x86_64
 	for arch in i686 x86_64; do cp $(BUILD)/$$arch/Quellar.exe resources/help.html dist/$$arch/; done
 
-bench: i686 x86_64
+bench: native i686 x86_64
 	@scripts/deps.sh wine
 	bench/bench.sh $(BUILD)
+	bench/countdown.sh $(BUILD)/x86_64
+	bench/idle.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) dist

@@ -14,7 +14,12 @@ constexpr int kYes = 6;
 void frmQuellar::Form_Unload(std::int16_t& cancel) {
     if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
     if (!closingAsDuplicate_) cmdSave_Click();
-    if (ui_.State() == WindowState::Minimised) return;
+    if (ui_.State() == WindowState::Minimised) {
+        // Closed while in the tray by other means than Exit: the icon must
+        // not outlive the window (after Exit this second delete is refused).
+        NotifyTray(modSysTray::NIM_DELETE);
+        return;
+    }
     if (ui_.Value(ControlId::chkDisable) == 1) return;
 
     if (ui_.MsgBox("Click Yes to quit Quellar 2000, or No to minimise it.", kYesNo, "Exit Quellar 2000") == kYes) {

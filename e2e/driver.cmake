@@ -27,7 +27,7 @@ add_library(quellar_driver STATIC
 )
 target_include_directories(quellar_driver PUBLIC ${QUELLAR_E2E_DIR}/..)
 target_compile_definitions(quellar_driver PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(quellar_driver PUBLIC quellar_core user32 gdi32 advapi32 comctl32)
+target_link_libraries(quellar_driver PUBLIC quellar_core user32 gdi32 advapi32 comctl32 shell32)
 
 # Every *Test.cpp here is a group of tests; e2e.cmake says how each group runs.
 file(GLOB QUELLAR_E2E_TESTS CONFIGURE_DEPENDS ${QUELLAR_E2E_DIR}/*Test.cpp)

@@ -14,6 +14,15 @@ if(QUELLAR_WIN64_BUILD_DIR)
     "controls|Table/Controls.*|120"
     "keyboard|Keyboard.*|120"
     "screenshots|Screenshots.*|120"
+    "tray_icon|TrayIcon.*:TrayTaskbarRestart.*|120"
+    "tray_menu|TrayMenu.*|120"
+    "closing_tray|ClosingTray.*|120"
+    "session_end|SessionEnd.*|120"
+    "action_question|Buttons/ActionQuestion.*|150"
+    "countdown|Countdown.*|150"
+    "countdown_limits|Seconds/CountdownLimits.*|150"
+    "startup|Startup*.*:*/Startup*.*|150"
+    "instance|Instance*.*:*/Instance*.*|150"
   )
   foreach(group IN LISTS QUELLAR_E2E_GROUPS)
     string(REPLACE "|" ";" fields "${group}")
@@ -32,4 +41,25 @@ if(QUELLAR_WIN64_BUILD_DIR)
       LABELS e2e
       ENVIRONMENT "E2E_PREFIX_TEMPLATE=${QUELLAR_E2E_TEMPLATE}")
   endforeach()
+
+  # Wine's own session end (wineboot) under the running program.
+  add_test(NAME e2e_session_end_wineboot
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/run-session-end.sh ${QUELLAR_WIN64_BUILD_DIR}/Quellar.exe)
+  set_tests_properties(e2e_session_end_wineboot PROPERTIES
+    TIMEOUT 180
+    RUN_SERIAL TRUE
+    LABELS e2e
+    ENVIRONMENT "E2E_PREFIX_TEMPLATE=${QUELLAR_E2E_TEMPLATE}")
+
+  # The actions reaching Windows, each in a Wine prefix of its own, checked
+  # from the program's relay trace.
+  add_test(NAME e2e_action_exit
+    COMMAND ${CMAKE_CURRENT_LIST_DIR}/run-action.sh
+            ${QUELLAR_WIN64_BUILD_DIR}/Quellar.exe
+            ${QUELLAR_WIN64_BUILD_DIR}/quellar_e2e.exe)
+  set_tests_properties(e2e_action_exit PROPERTIES
+    TIMEOUT 900
+    RUN_SERIAL TRUE
+    LABELS e2e
+    ENVIRONMENT "E2E_PREFIX_TEMPLATE=${QUELLAR_E2E_TEMPLATE};E2E_OUT=${QUELLAR_E2E_OUT}")
 endif()

@@ -15,15 +15,17 @@ const Calls kSaves(int force, int disable, int minimise) {
             "SaveSetting(\"Quellar\", \"Startup\", \"Minimise\", \"" + std::to_string(minimise) + "\")"};
 }
 
-TEST_F(FormTest, ClosingInTheTraySavesMinimiseAndAsksNothing) {
+TEST_F(FormTest, ClosingInTheTraySavesMinimiseRemovesTheIconAndAsksNothing) {
     Load();
     sim.SetState(WindowState::Minimised);
     sim.ClearCalls();
     sim.Unload();
     Calls expected = {"Unload()", "SetValue(chkMinimise, 1)"};
     for (const std::string& save : kSaves(0, 0, 1)) expected.push_back(save);
+    expected.push_back("Shell_NotifyIconA(NIM_DELETE, 0x10010)");
     expected.push_back("(window unloaded)");
     EXPECT_EQ(sim.Calls(), expected);
+    EXPECT_FALSE(sim.TrayIconShown()) << "no icon outlives the window";
 }
 
 TEST_F(FormTest, ClosingWithDisableOnEndsWithoutAQuestion) {

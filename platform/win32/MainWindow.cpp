@@ -1,10 +1,10 @@
 #include "platform/win32/MainWindow.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include "platform/win32/Container.h"
+#include "platform/win32/Shell32.h"
 #include "resources/resource.h"
 
 namespace quellar {
@@ -121,10 +121,9 @@ void MainWindow::CreateControls(HINSTANCE instance) {
         const ControlSpec& row = ControlTable()[i];
         if (row.kind == ControlKind::Timer) continue;
         HWND control = CreateControl(instance, row);
-        controls_[i] = control;
-        // Stack each control under the ones made before it: the table order is
+        // A new child goes beneath its siblings, so the table order becomes
         // the stacking order, which is the order Tab follows.
-        SetWindowPos(control, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        controls_[i] = control;
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         // A drop-down combo does not take its text from the window's name.
         if (row.kind == ControlKind::ComboBox) SetWindowTextA(control, row.text);
@@ -346,7 +345,7 @@ void MainWindow::OnCommand(int id, int code) {
         case ControlKind::HyperLink: {
             const std::string& target = linkTargets_[static_cast<std::size_t>(control)];
             if (code == STN_CLICKED && !target.empty()) {
-                ShellExecuteA(hwnd_, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+                OpenTarget(hwnd_, target.c_str());
             }
             break;
         }

@@ -9,11 +9,12 @@ add_executable(Quellar WIN32
   platform/win32/Win32Platform.cpp
   platform/win32/SystemCalls.cpp
   platform/win32/Registry.cpp
+  platform/win32/Shell32.cpp
   resources/Quellar.rc
 )
 target_include_directories(Quellar PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
 target_compile_definitions(Quellar PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(Quellar PRIVATE quellar_core comctl32 shell32 advapi32 user32 gdi32 kernel32)
+target_link_libraries(Quellar PRIVATE quellar_core comctl32 advapi32 user32 gdi32 kernel32)
 
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit.

@@ -1,10 +1,10 @@
 // The named system calls, passed through with their own arguments.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstring>
 
 #include "platform/win32/Registry.h"
+#include "platform/win32/Shell32.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace quellar {
@@ -117,7 +117,7 @@ bool Win32Platform::Shell_NotifyIconA(std::uint32_t message, const modSysTray::T
     native.uCallbackMessage = record.uCallbackMessage;
     native.hIcon = From32<HICON>(record.hIcon);
     std::memcpy(native.szTip, record.szTip, sizeof record.szTip);
-    return ::Shell_NotifyIconA(message, &native) != FALSE;
+    return NotifyIcon(message, &native) != FALSE;
 }
 
 bool Win32Platform::SetForegroundWindow(std::uint32_t window) {

@@ -26,7 +26,25 @@ void Win32Platform::SetText(ControlId id, const std::string& text) { SetWindowTe
 
 bool Win32Platform::Enabled(ControlId id) { return IsWindowEnabled(control(id)) != FALSE; }
 
-void Win32Platform::SetEnabled(ControlId id, bool enabled) { EnableWindow(control(id), enabled ? TRUE : FALSE); }
+// A control that is disabled while it has the focus would leave no control
+// with the focus; it passes on to the next one, and comes back when the
+// control is enabled again before the user has moved it.
+void Win32Platform::SetEnabled(ControlId id, bool enabled) {
+    HWND hwnd = control(id);
+    HWND focus = GetFocus();
+    const bool hadFocus = focus && (focus == hwnd || IsChild(hwnd, focus));
+    EnableWindow(hwnd, enabled ? TRUE : FALSE);
+    if (!enabled && hadFocus) {
+        HWND next = GetNextDlgTabItem(window_.Handle(), hwnd, FALSE);
+        if (next && next != hwnd) SetFocus(next);
+        focusReturnsTo_ = hwnd;
+        focusLentTo_ = next;
+    } else if (enabled && hwnd == focusReturnsTo_) {
+        focus = GetFocus();
+        if (!focus || focus == focusLentTo_) SetFocus(hwnd);
+        focusReturnsTo_ = nullptr;
+    }
+}
 
 int Win32Platform::Value(ControlId id) { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 

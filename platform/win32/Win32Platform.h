@@ -77,6 +77,8 @@ private:
     HINSTANCE instance_;
     MainWindow window_;
     SingleInstance single_;
+    HWND focusReturnsTo_ = nullptr;
+    HWND focusLentTo_ = nullptr;
 };
 
 }  // namespace win32

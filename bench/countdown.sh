@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# How closely the countdown keeps to the clock under Wine: for each N, the
+# time from Start until the seconds box shows 0, against N seconds, and the
+# error of every tick. Prints figures only; nothing here passes or fails.
+#
+# usage: bench/countdown.sh BUILD_DIR
+#   BUILD_DIR: the x86_64 build folder (or the folder holding x86_64/).
+#   $COUNTDOWN_SECONDS: the N to measure (default "19 60");
+#   $COUNTDOWN_RUNS: runs of each (default 1);
+#   $COUNTDOWN_VERBOSE=1: also a line for every change of the box.
+# The tool countdown_timing.exe comes from the build (bench/countdown.cmake);
+# when the build has none, it is compiled here with MinGW.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+dir=$(realpath "${1:-build/x86_64}")
+[[ -f $dir/Quellar.exe ]] || dir=$dir/x86_64
+[[ -f $dir/Quellar.exe ]] || { echo "countdown: no Quellar.exe in ${1:-build/x86_64}" >&2; exit 66; }
+read -r -a seconds <<<"${COUNTDOWN_SECONDS:-19 60}"
+runs=${COUNTDOWN_RUNS:-1}
+flags=()
+[[ ${COUNTDOWN_VERBOSE:-0} == 1 ]] && flags=(-v)
+source "$here/scripts/wine-session.sh"
+unset WINEPREFIX DISPLAY
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-countdown.XXXXXX")
+cleanup() {
+    trap - EXIT INT TERM
+    wine_session_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+tool=$dir/countdown_timing.exe
+if [[ ! -f $tool ]]; then
+    tool=$work/countdown_timing.exe
+    x86_64-w64-mingw32-g++ -std=c++17 -O2 -DWIN32_LEAN_AND_MEAN -DNOMINMAX -I"$here" \
+        "$here/bench/countdown_timing.cpp" "$here/app/Layout.cpp" -static -o "$tool"
+    echo "(countdown_timing.exe compiled for this run)"
+fi
+
+wine_session_start "$work" "${E2E_PREFIX_TEMPLATE:-$dir/e2e-prefix-template}"
+bench_dir=$WINEPREFIX/drive_c/bench
+mkdir -p "$bench_dir"
+cp "$dir/Quellar.exe" "$tool" "$bench_dir/"
+
+total=0
+for n in "${seconds[@]}"; do total=$(( total + n + 40 )); done
+echo "== Countdown timing under $(wine --version), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "   (times from the moment Start's click handler returned; the box is read about every millisecond)"
+for (( run = 1; run <= runs; run++ )); do
+    (( runs == 1 )) || echo "-- run $run of $runs"
+    (cd "$bench_dir" && timeout -k 5 "$total" wine 'C:\bench\countdown_timing.exe' "${flags[@]}" 'C:\bench\Quellar.exe' "${seconds[@]}" \
+        2>/dev/null | tr -d '\r') || echo "(the run ended early: status $?)"
+done

@@ -1,0 +1,34 @@
+#include "platform/win32/Shell32.h"
+
+namespace quellar {
+namespace win32 {
+namespace {
+
+// Loaded once and kept for the life of the process.
+HMODULE Library() {
+    static HMODULE shell32 = LoadLibraryA("shell32.dll");
+    return shell32;
+}
+
+template <typename Function>
+Function Find(const char* name) {
+    HMODULE library = Library();
+    return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
+}  // namespace
+
+BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
+    using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
+    static const NotifyFn notify = Find<NotifyFn>("Shell_NotifyIconA");
+    return notify ? notify(message, data) : FALSE;
+}
+
+void OpenTarget(HWND owner, const char* target) {
+    using ExecuteFn = HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT);
+    static const ExecuteFn execute = Find<ExecuteFn>("ShellExecuteA");
+    if (execute) execute(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace win32
+}  // namespace quellar

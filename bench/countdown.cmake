@@ -1,7 +1,7 @@
 # The countdown's timing tool for bench/countdown.sh (Windows builds only):
 # runs a countdown in Quellar.exe and notes when each second shows.
 add_executable(countdown_timing bench/countdown_timing.cpp)
-target_link_libraries(countdown_timing PRIVATE quellar_core)
+target_link_libraries(countdown_timing PRIVATE quellar_driver)
 target_compile_definitions(countdown_timing PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Runs under Wine without MinGW's DLLs next to it.

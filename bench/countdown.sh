@@ -8,8 +8,7 @@
 #   $COUNTDOWN_SECONDS: the N to measure (default "19 60");
 #   $COUNTDOWN_RUNS: runs of each (default 1);
 #   $COUNTDOWN_VERBOSE=1: also a line for every change of the box.
-# The tool countdown_timing.exe comes from the build (bench/countdown.cmake);
-# when the build has none, it is compiled here with MinGW.
+# The tool countdown_timing.exe comes from the build (bench/countdown.cmake).
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,12 +32,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 tool=$dir/countdown_timing.exe
-if [[ ! -f $tool ]]; then
-    tool=$work/countdown_timing.exe
-    x86_64-w64-mingw32-g++ -std=c++17 -O2 -DWIN32_LEAN_AND_MEAN -DNOMINMAX -I"$here" \
-        "$here/bench/countdown_timing.cpp" "$here/app/Layout.cpp" -static -o "$tool"
-    echo "(countdown_timing.exe compiled for this run)"
-fi
+[[ -f $tool ]] || { echo "countdown: no countdown_timing.exe in $dir (make x86_64 builds it)" >&2; exit 66; }
 
 wine_session_start "$work" "${E2E_PREFIX_TEMPLATE:-$dir/e2e-prefix-template}"
 bench_dir=$WINEPREFIX/drive_c/bench

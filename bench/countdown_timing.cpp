@@ -10,28 +10,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <optional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "app/Layout.h"
+#include "e2e/Controls.h"
+#include "e2e/Program.h"
 #include "resources/resource.h"
 
 namespace {
 
 using quellar::ControlId;
 
-constexpr UINT kSendTimeoutMs = 5000;
-constexpr DWORD kStartTimeoutMs = 20000;
 constexpr double kSlackSeconds = 30.0;  // beyond N before a run gives up
-
-struct HandleCloser {
-    void operator()(HANDLE h) const {
-        if (h != nullptr) CloseHandle(h);
-    }
-};
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
 double Now() {
     static const double frequency = [] {
@@ -44,97 +36,13 @@ double Now() {
     return static_cast<double>(now.QuadPart) / frequency;
 }
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
+HWND Control(HWND main, ControlId id) { return e2e::FindControl(main, quellar::ids::Control(static_cast<int>(id))); }
 
-BOOL CALLBACK FindMain(HWND hwnd, LPARAM data) {
-    auto* search = reinterpret_cast<Search*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    char name[64] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    if (owner != search->process || !IsWindowVisible(hwnd) || lstrcmpA(name, quellar::ids::kMainClass) != 0)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-struct ControlQuery {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND hwnd, LPARAM data) {
-    auto* query = reinterpret_cast<ControlQuery*>(data);
-    if (GetDlgCtrlID(hwnd) != query->id) return TRUE;
-    query->found = hwnd;
-    return FALSE;
-}
-
-HWND Control(HWND main, ControlId id) {
-    ControlQuery query{quellar::ids::Control(static_cast<int>(id)), nullptr};
-    EnumChildWindows(main, MatchControl, reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
-bool Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr) {
+// A message whose pointer, if any, stays valid in this process.
+bool Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                               result != nullptr ? result : &ignored) != 0;
+    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, e2e::kSendTimeoutMs, &ignored) != 0;
 }
-
-bool ReadText(HWND hwnd, std::string& text) {
-    char buffer[64] = {};
-    DWORD_PTR copied = 0;
-    if (!Send(hwnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), &copied)) return false;
-    text.assign(buffer, std::min<std::size_t>(copied, sizeof buffer - 1));
-    return true;
-}
-
-// The program under test, ended when the run is over.
-class Program {
-public:
-    explicit Program(const std::string& exe) {
-        std::string line = "\"" + exe + "\"";
-        std::vector<char> mutableLine(line.begin(), line.end());
-        mutableLine.push_back('\0');
-        const auto slash = exe.find_last_of("\\/");
-        const std::string folder = slash == std::string::npos ? std::string() : exe.substr(0, slash);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-            return;
-        process_.reset(info.hProcess);
-        CloseHandle(info.hThread);
-        const double deadline = Now() + kStartTimeoutMs / 1000.0;
-        Search search{info.dwProcessId, nullptr};
-        while (search.found == nullptr && Now() < deadline) {
-            EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
-            if (search.found == nullptr) Sleep(10);
-        }
-        main_ = search.found;
-    }
-    ~Program() {
-        if (!process_) return;
-        // Zero ticked "Disable confirmation", so closing asks nothing.
-        if (main_ != nullptr) PostMessageA(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_.get(), 1);
-            WaitForSingleObject(process_.get(), 5000);
-        }
-    }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-    HWND main() const { return main_; }
-
-private:
-    UniqueHandle process_;
-    HWND main_ = nullptr;
-};
 
 struct Change {
     double at;  // seconds since Start's handler returned
@@ -159,8 +67,9 @@ Stats StatsOf(const std::vector<double>& values) {
 
 // One countdown of n seconds; false when it could not be run.
 bool Measure(const std::string& exe, int n, bool verbose) {
-    Program program(exe);
-    const HWND main = program.main();
+    // Zero ticks "Disable confirmation", so closing at the end asks nothing.
+    e2e::Program program(exe);
+    const HWND main = program.mainWindow();
     if (main == nullptr) {
         std::printf("N=%d: the program did not show its window\n", n);
         return false;
@@ -192,8 +101,9 @@ bool Measure(const std::string& exe, int n, bool verbose) {
     double longestGap = 0;
     double previousPoll = origin;
     while (Now() - origin < n + kSlackSeconds) {
-        std::string text;
-        if (!ReadText(field, text)) break;
+        const std::optional<std::string> read = e2e::TextOf(field);
+        if (!read) break;
+        const std::string& text = *read;
         const double at = Now() - origin;
         ++polls;
         longestGap = std::max(longestGap, at - (previousPoll - origin));

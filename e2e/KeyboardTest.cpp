@@ -26,6 +26,9 @@ protected:
         const char letter = quellar::AccessKey(Row(id).text);
         ASSERT_NE(letter, 0) << Row(id).name << " has no access key";
         ASSERT_TRUE(session().bringToFront());
+        // Keys go to the focused control: wait until the window has one.
+        ASSERT_TRUE(
+            WaitUntil([&] { return IsChild(session().mainWindow(), session().focus()) != FALSE; }, kKeyTimeoutMs));
         const bool before = IsChecked(box);
         for (const bool expected : {!before, before}) {
             PressAltLetter(letter);

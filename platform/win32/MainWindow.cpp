@@ -372,13 +372,19 @@ bool MainWindow::OnSetCursor(HWND under) {
     return true;
 }
 
-// Like a dialog, give the focus back to the control that had it.
+// Like a dialog, give the focus back to the control that had it, or to the
+// tab strip, so that keys always reach a control.
 void MainWindow::OnActivate(bool active) {
+    HWND focus = GetFocus();
     if (!active) {
-        focusBeforeDeactivation_ = GetFocus();
-    } else if (focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_)) {
-        SetFocus(focusBeforeDeactivation_);
+        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        return;
     }
+    HWND target = focusBeforeDeactivation_;
+    if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+        target = Control(ControlId::SSTabQuellar);
+    }
+    SetFocus(target);
 }
 
 bool MainWindow::IsLink(HWND control) const {

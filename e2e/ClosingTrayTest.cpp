@@ -45,22 +45,6 @@ protected:
         return box;
     }
 
-    // Waits for the end, noting any question on the way.
-    void expectEndsWithoutAsking() {
-        Program& program = session().program();
-        bool asked = false;
-        const bool ended = WaitUntil(
-            [&] {
-                asked = asked || FindTopLevel(program.processId(), kDialogClass) != nullptr;
-                return !program.running();
-            },
-            kTrayTimeoutMs);
-        ASSERT_TRUE(ended) << "still running";
-        EXPECT_FALSE(asked) << "it asked";
-        EXPECT_EQ(program.exitCode(), 0u);
-        EXPECT_EQ(ShownTrayIconCount(), 0) << "an icon stayed behind";
-    }
-
     int visibleDialogs() {
         DialogCount query{processId(), 0};
         EnumWindows(CountDialog, reinterpret_cast<LPARAM>(&query));

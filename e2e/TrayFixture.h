@@ -8,6 +8,7 @@
 #include <string>
 
 #include "e2e/Controls.h"
+#include "e2e/MessageBoxes.h"
 #include "e2e/Program.h"
 #include "e2e/ProgramTest.h"
 #include "e2e/Registry.h"
@@ -126,6 +127,23 @@ private:
                << what << " (iconic " << (IsIconic(hwnd) ? 1 : 0) << ", visible " << (IsWindowVisible(hwnd) ? 1 : 0)
                << ", icon " << (TrayIconExists(hwnd) ? 1 : 0) << ", icons shown " << ShownTrayIconCount()
                << ", taskbar button " << (HasVisibleTaskbarButton(hwnd) ? "shown" : "hidden") << ")";
+    }
+
+protected:
+    // Waits for the end, noting any question on the way.
+    void expectEndsWithoutAsking(const char* what = "") {
+        Program& program = session().program();
+        bool asked = false;
+        const bool ended = WaitUntil(
+            [&] {
+                asked = asked || FindTopLevel(program.processId(), kDialogClass) != nullptr;
+                return !program.running();
+            },
+            kTrayTimeoutMs);
+        ASSERT_TRUE(ended) << "still running" << what;
+        EXPECT_FALSE(asked) << "it asked";
+        EXPECT_EQ(program.exitCode(), 0u);
+        EXPECT_EQ(ShownTrayIconCount(), 0) << "an icon stayed behind";
     }
 };
 

@@ -176,17 +176,8 @@ TEST_F(TrayMenu, ExitEndsWithoutAskingAndSavesWithMinimiseTicked) {
     const HWND menu = openMenu();
     ASSERT_NE(menu, nullptr);
     typeIntoMenu(menu, 'x');
-    Program& program = session().program();
-    bool asked = false;
-    const bool ended = WaitUntil(
-        [&] {
-            asked = asked || FindTopLevel(program.processId(), kDialogClass) != nullptr;
-            return !program.running();
-        },
-        kTrayTimeoutMs);
-    ASSERT_TRUE(ended) << "still running after Exit";
-    EXPECT_FALSE(asked);
-    EXPECT_EQ(program.exitCode(), 0u);
+    expectEndsWithoutAsking(" after Exit");
+    if (HasFatalFailure()) return;
     EXPECT_EQ(ShownTrayIconCount(), 0);
     expectSaved("1", "0", "1");
 }

@@ -1,5 +1,6 @@
 // The four workstation actions. Every road to one (its button, the tray
 // menu, the countdown) runs its command handler.
+#include "actions/Rules.h"
 #include "app/frmQuellar.h"
 #include "tray/modSysTray.h"
 
@@ -8,10 +9,23 @@ namespace {
 
 constexpr int kYesNo = 4;
 constexpr int kYes = 6;
-constexpr std::int32_t kForce = 4;
 constexpr std::uint32_t kReserved = 0xFFFFFFFF;
 
 }  // namespace
+
+std::int32_t ExitValue(const std::string& verb) {
+    std::int32_t value = -1;
+    if (verb == "reboot") value = 2;
+    if (verb == "log off") value = 0;
+    if (verb == "power down") value = 8;
+    if (verb == "shutdown") value = 1;
+    return value;
+}
+
+std::uint32_t ExitFlags(std::int32_t value, int force) {
+    constexpr std::int32_t kForce = 4;
+    return static_cast<std::uint32_t>(force == 1 ? value | kForce : value);
+}
 
 void frmQuellar::cmdLogOff_Click() { ConfirmAction("log off"); }
 
@@ -34,11 +48,7 @@ void frmQuellar::cmdPowerOff_Click() {
 // the user said No.
 void frmQuellar::ConfirmAction(const std::string& verb) {
     cmdSave_Click();
-    std::int32_t value = -1;
-    if (verb == "reboot") value = 2;
-    if (verb == "log off") value = 0;
-    if (verb == "power down") value = 8;
-    if (verb == "shutdown") value = 1;
+    const std::int32_t value = ExitValue(verb);
     if (value < 0) return;  // not one of the four actions: nothing to ask Windows
 
     if (ui_.Value(ControlId::chkDisable) == 0) {
@@ -54,11 +64,7 @@ void frmQuellar::ConfirmAction(const std::string& verb) {
 // the action; the program removes its icon and ends at once, without its
 // unload handling.
 void frmQuellar::ExitWindowsNow(std::int32_t flags) {
-    if (ui_.Value(ControlId::chkForce) == 1) {
-        ui_.ExitWindowsEx(static_cast<std::uint32_t>(flags | kForce), kReserved);
-    } else {
-        ui_.ExitWindowsEx(static_cast<std::uint32_t>(flags), kReserved);
-    }
+    ui_.ExitWindowsEx(ExitFlags(flags, ui_.Value(ControlId::chkForce)), kReserved);
     NotifyTray(modSysTray::NIM_DELETE);
     ui_.End();
 }

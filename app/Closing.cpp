@@ -12,8 +12,10 @@ constexpr int kYes = 6;
 }  // namespace
 
 void frmQuellar::Form_Unload(std::int16_t& cancel) {
+    // The stored options and the closing belong to the running copy.
+    if (isDuplicate_) return;
     if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-    if (!closingAsDuplicate_) cmdSave_Click();
+    cmdSave_Click();
     if (ui_.State() == WindowState::Minimised) {
         // Closed while in the tray by other means than Exit: the icon must
         // not outlive the window (after Exit this second delete is refused).
@@ -41,8 +43,9 @@ void frmQuellar::mPopExit_Click() {
 // Windows ends the session for another reason: no question and no veto. The
 // options are kept as closing would keep them, and the icon goes.
 void frmQuellar::Form_SessionEnd() {
+    if (isDuplicate_) return;
     if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-    if (!closingAsDuplicate_) cmdSave_Click();
+    cmdSave_Click();
     NotifyTray(modSysTray::NIM_DELETE);
 }
 

@@ -2,6 +2,7 @@
 // the next one runs.
 #include <string>
 
+#include "app/Captions.h"
 #include "app/frmQuellar.h"
 
 namespace quellar {
@@ -14,16 +15,6 @@ constexpr const char* kDuplicateNotice =
     "If Quellar 2000 does not display immediately, please check\r"
     "the system tray (next to the clock) for its icon.";
 constexpr int kOkOnly = 0;
-
-// A caption marks its access key with "&"; a name shows every letter as it is.
-std::string WithoutAccessKey(const std::string& text) {
-    std::string escaped;
-    for (char c : text) {
-        escaped += c;
-        if (c == '&') escaped += '&';
-    }
-    return escaped;
-}
 
 }  // namespace
 
@@ -56,31 +47,25 @@ void frmQuellar::Form_Load() {
     if (ui_.Text(ControlId::lstAdvanced) == "(Make Selection)") ui_.SetEnabled(ControlId::cmdStart, false);
 }
 
-// "Log Off " and the user's name, at most 8 characters, capitalised. An
-// empty or unreadable name leaves the designed caption.
+// An empty or unreadable user name leaves the designed caption.
 void frmQuellar::SetLogOffCaption() {
     char buffer[256] = {};
     std::uint32_t size = 255;
     if (!ui_.GetUserNameA(buffer, size)) return;
-    const std::string name = std::string(buffer).substr(0, 8);
-    if (name.empty()) return;
-    const std::string caption = ui_.UpperCase(name.substr(0, 1)) + ui_.LowerCase(name.substr(1));
-    ui_.SetText(ControlId::cmdLogOff, "Log Off " + WithoutAccessKey(caption));
+    const std::string caption = LogOffCaption(buffer, ui_);
+    if (!caption.empty()) ui_.SetText(ControlId::cmdLogOff, caption);
 }
 
 void frmQuellar::FillTrayRecord() {
-    gudtTrayIcon.cbSize = sizeof gudtTrayIcon;
-    gudtTrayIcon.hWnd = ui_.WindowHandle();
-    gudtTrayIcon.uID = 1;
-    gudtTrayIcon.uFlags = 7;                // message, icon and tip
-    gudtTrayIcon.uCallbackMessage = 0x200;  // the window's own mouse-move message
-    gudtTrayIcon.hIcon = ui_.IconHandle();
-    modSysTray::FillTip(gudtTrayIcon, ui_.Text(ControlId::lblTitle));
+    gudtTrayIcon = modSysTray::MakeTrayRecord(ui_.WindowHandle(), ui_.IconHandle(), ui_.Text(ControlId::lblTitle));
 }
 
 // Another copy runs: bring it forward, say so, and end without touching the
 // stored options, which are the running copy's.
 void frmQuellar::EndAsDuplicate() {
+    // From here on nothing that reaches this copy (a close, the end of the
+    // session while the notice is open) may save or ask.
+    isDuplicate_ = true;
     const std::string title = ui_.AppTitle();
     // Renamed first, so that the search below cannot find this copy.
     ui_.SetAppTitle("Duplicate instance.");
@@ -89,7 +74,6 @@ void frmQuellar::EndAsDuplicate() {
     ui_.MsgBox(kDuplicateNotice, kOkOnly, "Duplicate Instance");
     ui_.Hide();
     ui_.SetValue(ControlId::chkDisable, 1);
-    closingAsDuplicate_ = true;
     ui_.Unload();
     ui_.End();
 }

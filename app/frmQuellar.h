@@ -78,7 +78,7 @@ private:
     bool NotifyTray(std::uint32_t message);
 
     Platform& ui_;
-    bool closingAsDuplicate_ = false;
+    bool isDuplicate_ = false;  // another copy runs: this one ends
 };
 
 }  // namespace quellar

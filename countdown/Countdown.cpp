@@ -10,8 +10,6 @@ namespace {
 
 using C = ControlId;
 constexpr const char* kPlaceholder = "(Make selection)";
-constexpr std::int32_t kShortest = 19;
-constexpr std::int32_t kLongest = 86400;
 
 }  // namespace
 
@@ -36,8 +34,7 @@ void frmQuellar::lstAdvanced_Click() {
 void frmQuellar::cmdStart_Click() {
     const std::int32_t seconds = ReadSeconds(ui_.Text(C::txtCounter));
     if (ui_.Text(C::lstAdvanced) == kPlaceholder) return;
-    if (seconds < kShortest) ui_.SetText(C::txtCounter, "20");
-    if (seconds > kLongest) ui_.SetText(C::txtCounter, "86400");
+    if (const char* corrected = CorrectedSeconds(seconds)) ui_.SetText(C::txtCounter, corrected);
     StartCountdown();
 }
 

@@ -81,4 +81,10 @@ std::int32_t ReadSeconds(const std::string& text) {
     return static_cast<std::int32_t>(signedWhole);
 }
 
+const char* CorrectedSeconds(std::int32_t seconds) {
+    if (seconds < 19) return "20";
+    if (seconds > 86400) return "86400";
+    return nullptr;
+}
+
 }  // namespace quellar

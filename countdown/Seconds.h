@@ -11,4 +11,8 @@ namespace quellar {
 // begin with a number reads as 0; values beyond 32 bits stop at the limits.
 std::int32_t ReadSeconds(const std::string& text);
 
+// What Start writes into the box for a count: "20" below 19 seconds, "86400"
+// above a day, and nullptr for a count it leaves as typed.
+const char* CorrectedSeconds(std::int32_t seconds);
+
 }  // namespace quellar

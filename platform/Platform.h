@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Captions.h"
 #include "app/Layout.h"
 #include "tray/TrayRecord.h"
 
@@ -57,7 +58,7 @@ protected:
     ~FormEvents() = default;
 };
 
-class Platform {
+class Platform : public TextCase {
 public:
     // Controls, by name. Text is a caption or a text box's or list's text.
     virtual std::string Text(ControlId control) = 0;
@@ -105,9 +106,6 @@ public:
         std::abort();  // not reached: EndProcess does not come back
     }
     virtual void EndProcess() = 0;
-    // Case mapping by the platform's own rules for its ANSI code page.
-    virtual std::string UpperCase(const std::string& text) = 0;
-    virtual std::string LowerCase(const std::string& text) = 0;
 
     // The per-user settings store. False when the store refused the operation;
     // a key that is absent reads as empty text.

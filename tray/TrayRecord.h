@@ -25,5 +25,9 @@ static_assert(sizeof(TrayIconRecord) == 88, "the tray record is exactly 88 bytes
 // longer text is cut so that the NUL still fits.
 void FillTip(TrayIconRecord& record, const std::string& text);
 
+// The record for the program's one icon: identifier 1, with the window's
+// mouse-move message (512) as its callback, the icon and the tip.
+TrayIconRecord MakeTrayRecord(std::uint32_t window, std::uint32_t icon, const std::string& tip);
+
 }  // namespace modSysTray
 }  // namespace quellar

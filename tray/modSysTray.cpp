@@ -14,5 +14,17 @@ void FillTip(TrayIconRecord& record, const std::string& text) {
     record.szTip[n] = '\0';
 }
 
+TrayIconRecord MakeTrayRecord(std::uint32_t window, std::uint32_t icon, const std::string& tip) {
+    TrayIconRecord record{};
+    record.cbSize = sizeof record;
+    record.hWnd = window;
+    record.uID = 1;
+    record.uFlags = 7;                // message, icon and tip
+    record.uCallbackMessage = 0x200;  // the window's own mouse-move message
+    record.hIcon = icon;
+    FillTip(record, tip);
+    return record;
+}
+
 }  // namespace modSysTray
 }  // namespace quellar

@@ -23,10 +23,18 @@ void PaintFrame(HWND hwnd, HDC dc) {
     DrawEdge(dc, &rect, EDGE_ETCHED, BF_RECT);
 }
 
+// The main window holding a container (GetAncestor is missing from Windows 95
+// and from NT 4.0 before its fourth service pack).
+HWND RootOf(HWND hwnd) {
+    while (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) hwnd = GetParent(hwnd);
+    return hwnd;
+}
+
+// 32 pixels at 96 dots per inch, as many more as the screen has.
 void PaintIcon(HWND hwnd, HDC dc) {
-    HWND root = GetAncestor(hwnd, GA_ROOT);
-    HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(root, GCLP_HICON));
-    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    HICON icon = reinterpret_cast<HICON>(GetClassLongPtrA(RootOf(hwnd), GCLP_HICON));
+    const int size = MulDiv(32, GetDeviceCaps(dc, LOGPIXELSX), 96);
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
 }
 
 void OnPaint(HWND hwnd) {
@@ -52,10 +60,10 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX: return SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam);
+        case WM_CTLCOLORLISTBOX: return SendMessageA(RootOf(hwnd), message, wParam, lParam);
         case WM_SETCURSOR:
             // Links show the hand; the main window decides.
-            if (SendMessageA(GetAncestor(hwnd, GA_ROOT), message, wParam, lParam)) return TRUE;
+            if (SendMessageA(RootOf(hwnd), message, wParam, lParam)) return TRUE;
             break;
         default: break;
     }

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/Container.h"
+#include "platform/win32/DialogFont.h"
 #include "platform/win32/Shell32.h"
 #include "resources/resource.h"
 
@@ -17,6 +18,11 @@ constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr int kDropListHeight = 120;  // pixels of the combo's list below its field
 
 int Index(ControlId id) { return static_cast<int>(id); }
+
+// What the control a key goes to wants of the dialog keys.
+LRESULT DialogCode(MSG& msg) {
+    return SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+}
 
 DWORD LabelStyle(const ControlSpec& row) {
     DWORD style = SS_NOPREFIX;
@@ -64,15 +70,6 @@ std::int64_t MonotonicMs() {
     return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
 }
 
-HFONT CreateDialogFont(int dpi) {
-    // 8.25 points: 33 quarter points.
-    const int height = -MulDiv(33, dpi, 72 * 4);
-    HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif");
-    if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return font;
-}
-
 }  // namespace
 
 bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
@@ -80,10 +77,13 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     HDC screen = GetDC(nullptr);
     dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);
-    font_.reset(CreateDialogFont(dpi_));
 
-    bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, 32, 32, 0)));
-    smallIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, 16, 16, 0)));
+    // Drawn at the resolution's size: 32 and 16 pixels at 96 dots per inch.
+    const int big = MulDiv(32, dpi_, 96);
+    const int small = MulDiv(16, dpi_, 96);
+    bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, big, big, 0)));
+    smallIcon_.reset(
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, small, small, 0)));
 
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -124,7 +124,6 @@ void MainWindow::CreateControls(HINSTANCE instance) {
         // A new child goes beneath its siblings, so the table order becomes
         // the stacking order, which is the order Tab follows.
         controls_[i] = control;
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         // A drop-down combo does not take its text from the window's name.
         if (row.kind == ControlKind::ComboBox) SetWindowTextA(control, row.text);
     }
@@ -138,6 +137,10 @@ void MainWindow::CreateControls(HINSTANCE instance) {
     // The tab strip lies beneath its pages, which are its siblings.
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(Control(ControlId::txtCounter), EM_LIMITTEXT, Row(ControlId::txtCounter).maxLength, 0);
+    font_.reset(ChooseDialogFont(dpi_, hwnd_, controls_.data()));
+    for (HWND control : controls_) {
+        if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    }
     for (std::size_t i = 0; i < kControlCount; ++i) {
         if (ControlTable()[i].url) linkTargets_[i] = ControlTable()[i].url;
     }
@@ -174,7 +177,7 @@ void MainWindow::CreateTooltips(HINSTANCE instance) {
         const ControlSpec& row = ControlTable()[i];
         if (!row.tooltip) continue;
         TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;  // common controls before version 6 refuse the newer size
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = hwnd_;
         tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
@@ -227,15 +230,27 @@ void MainWindow::Close() {
 }
 
 bool MainWindow::PreTranslate(MSG& msg) {
-    if (!hwnd_ || !IsWindow(hwnd_)) return false;
+    if (!hwnd_ || !IsWindow(hwnd_) || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
     // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, as in property sheets.
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 &&
-        (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         HWND tabs = Control(ControlId::SSTabQuellar);
         const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
         const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
         SelectTab((current + step) % count);
+        return true;
+    }
+    // A letter alone is not an access key: the dialog keys would take it as
+    // one whenever the focused control takes no characters, so that one stray
+    // key could reboot the workstation. Alt with the letter still works.
+    if (msg.message == WM_CHAR && msg.wParam >= ' ' && !(DialogCode(msg) & (DLGC_WANTCHARS | DLGC_WANTMESSAGE))) {
+        DispatchMessageA(&msg);
+        return true;
+    }
+    // Enter presses the focused button, as Space does.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN &&
+        (DialogCode(msg) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
         return true;
     }
     return IsDialogMessageA(hwnd_, &msg) != FALSE;

@@ -5,6 +5,7 @@ add_executable(Quellar WIN32
   platform/win32/main.cpp
   platform/win32/MainWindow.cpp
   platform/win32/Container.cpp
+  platform/win32/DialogFont.cpp
   platform/win32/SingleInstance.cpp
   platform/win32/Win32Platform.cpp
   platform/win32/SystemCalls.cpp
@@ -20,8 +21,9 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit.
   target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)
   foreach(target quellar_core Quellar)
+    # One thread: statics need no guard, which would import semaphores.
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-      -ffunction-sections -fdata-sections)
+      -fno-threadsafe-statics -ffunction-sections -fdata-sections)
   endforeach()
   target_link_options(Quellar PRIVATE -static -s -Wl,--gc-sections)
 endif()

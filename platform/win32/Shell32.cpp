@@ -1,5 +1,7 @@
 #include "platform/win32/Shell32.h"
 
+#include "platform/win32/Exports.h"
+
 namespace quellar {
 namespace win32 {
 namespace {
@@ -12,8 +14,7 @@ HMODULE Library() {
 
 template <typename Function>
 Function Find(const char* name) {
-    HMODULE library = Library();
-    return library ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+    return Export<Function>(Library(), name);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/win32/Exports.h"
 #include "resources/resource.h"
 
 namespace quellar {
@@ -48,9 +49,7 @@ std::string TitleOf(HWND hwnd) {
 // Looked up at run time: older systems lack it, and the foreground rule with it.
 void AllowForeground(DWORD process) {
     using AllowFn = BOOL(WINAPI*)(DWORD);
-    HMODULE user32 = GetModuleHandleA("user32.dll");
-    if (!user32) return;
-    auto allow = reinterpret_cast<AllowFn>(reinterpret_cast<void*>(GetProcAddress(user32, "AllowSetForegroundWindow")));
+    const auto allow = Export<AllowFn>(GetModuleHandleA("user32.dll"), "AllowSetForegroundWindow");
     if (allow) allow(process);
 }
 

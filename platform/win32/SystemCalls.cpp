@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "platform/win32/Exports.h"
 #include "platform/win32/Registry.h"
 #include "platform/win32/Shell32.h"
 #include "platform/win32/Win32Platform.h"
@@ -12,6 +13,13 @@ namespace win32 {
 namespace {
 
 HANDLE ToHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
+
+// The token functions are called on the NT family only; looked up then, they
+// need not be exported by every system the program runs on.
+template <typename Function>
+Function Advapi(const char* name) {
+    return Export<Function>(GetModuleHandleA("advapi32.dll"), name);
+}
 
 TOKEN_PRIVILEGES ToNative(const TokenPrivileges& state) {
     TOKEN_PRIVILEGES native{};
@@ -70,15 +78,19 @@ void Win32Platform::SetLastError(std::uint32_t code) { ::SetLastError(code); }
 Handle Win32Platform::GetCurrentProcess() { return reinterpret_cast<Handle>(::GetCurrentProcess()); }
 
 bool Win32Platform::OpenProcessToken(Handle process, std::uint32_t access, Handle& token) {
+    using OpenFn = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
+    const auto open = Advapi<OpenFn>("OpenProcessToken");
     HANDLE opened = nullptr;
-    const BOOL ok = ::OpenProcessToken(ToHandle(process), access, &opened);
+    const BOOL ok = open && open(ToHandle(process), access, &opened);
     token = reinterpret_cast<Handle>(opened);
     return ok != FALSE;
 }
 
 bool Win32Platform::LookupPrivilegeValueA(const char* systemName, const char* name, Luid& luid) {
+    using LookupFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, PLUID);
+    const auto lookup = Advapi<LookupFn>("LookupPrivilegeValueA");
     LUID native{};
-    const BOOL ok = ::LookupPrivilegeValueA(systemName, name, &native);
+    const BOOL ok = lookup && lookup(systemName, name, &native);
     luid.LowPart = native.LowPart;
     luid.HighPart = native.HighPart;
     return ok != FALSE;
@@ -87,11 +99,13 @@ bool Win32Platform::LookupPrivilegeValueA(const char* systemName, const char* na
 bool Win32Platform::AdjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivileges& newState,
                                           std::uint32_t bufferLength, TokenPrivileges& previousState,
                                           std::uint32_t& returnLength) {
+    using AdjustFn = BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
+    const auto adjust = Advapi<AdjustFn>("AdjustTokenPrivileges");
     TOKEN_PRIVILEGES native = ToNative(newState);
     TOKEN_PRIVILEGES previous{};
     DWORD length = 0;
     const BOOL ok =
-        ::AdjustTokenPrivileges(ToHandle(token), disableAll ? TRUE : FALSE, &native, bufferLength, &previous, &length);
+        adjust && adjust(ToHandle(token), disableAll ? TRUE : FALSE, &native, bufferLength, &previous, &length);
     previousState.PrivilegeCount = previous.PrivilegeCount;
     previousState.Luid.LowPart = previous.Privileges[0].Luid.LowPart;
     previousState.Luid.HighPart = previous.Privileges[0].Luid.HighPart;

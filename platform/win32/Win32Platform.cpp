@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
+
 #include "resources/resource.h"
 
 namespace quellar {
@@ -71,7 +73,8 @@ void Win32Platform::SetChecked(MenuId item, bool checked) {
 // Changes the text only; the item keeps its check mark.
 void Win32Platform::SetMenuCaption(MenuId item, const std::string& caption) {
     MENUITEMINFOA info{};
-    info.cbSize = sizeof info;
+    // The size Windows 95 and NT 4.0 know: they refuse the newer, longer form.
+    info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
     info.fMask = MIIM_TYPE;
     info.fType = MFT_STRING;
     info.dwTypeData = const_cast<char*>(caption.c_str());

@@ -1,0 +1,83 @@
+#include "platform/win32/DialogFont.h"
+
+#include "app/Layout.h"
+
+namespace quellar {
+namespace win32 {
+namespace {
+
+constexpr const char* kBitmapFace = "MS Sans Serif";
+constexpr const char* kTrueTypeFace = "Microsoft Sans Serif";
+constexpr int kSmallestHeight = 6;
+
+HFONT CreateFace(const char* face, int height) {
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+}
+
+// True when the font selected into dc is the named face at this em height.
+bool IsFaceAtHeight(HDC dc, const char* face, int emHeight) {
+    char actual[LF_FACESIZE] = "";
+    TEXTMETRICA metrics{};
+    return GetTextFaceA(dc, sizeof actual, actual) && lstrcmpiA(actual, face) == 0 && GetTextMetricsA(dc, &metrics) &&
+           metrics.tmHeight - metrics.tmInternalLeading == emHeight;
+}
+
+// The caption, in the font selected into dc, within the room its control
+// leaves for text: single lines by width, wrapped text by height.
+bool CaptionFits(HDC dc, HWND control, const ControlSpec& row, int dpi) {
+    RECT room{};
+    UINT format = DT_CALCRECT | DT_SINGLELINE;
+    switch (row.kind) {
+        case ControlKind::Label:
+        case ControlKind::HyperLink:
+            GetClientRect(control, &room);
+            format = DT_CALCRECT | DT_NOPREFIX | (row.wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
+            break;
+        case ControlKind::CommandButton:
+            GetClientRect(control, &room);
+            room.right -= MulDiv(6, dpi, 96);  // the raised edge
+            break;
+        case ControlKind::CheckBox:
+            GetClientRect(control, &room);
+            room.right -= MulDiv(17, dpi, 96);  // the box and the gap after it
+            break;
+        default: return true;
+    }
+    char text[256] = "";
+    GetWindowTextA(control, text, sizeof text);
+    RECT need = {0, 0, room.right, 0};
+    DrawTextA(dc, text, -1, &need, format);
+    return need.right <= room.right && (!(format & DT_WORDBREAK) || need.bottom <= room.bottom);
+}
+
+bool CaptionsFit(HDC dc, const HWND* controls, int dpi) {
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (controls[i] && !CaptionFits(dc, controls[i], ControlTable()[i], dpi)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+HFONT ChooseDialogFont(int dpi, HWND window, const HWND* controls) {
+    const int height = -MulDiv(33, dpi, 72 * 4);  // 8.25 points
+    HDC dc = GetDC(window);
+    HFONT font = CreateFace(kBitmapFace, height);
+    HGDIOBJ old = SelectObject(dc, font);
+    if (!IsFaceAtHeight(dc, kBitmapFace, -height)) {
+        for (int h = height;; ++h) {
+            SelectObject(dc, old);
+            DeleteObject(font);
+            font = CreateFace(kTrueTypeFace, h);
+            SelectObject(dc, font);
+            if (-h <= kSmallestHeight || CaptionsFit(dc, controls, dpi)) break;
+        }
+    }
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return font;
+}
+
+}  // namespace win32
+}  // namespace quellar

@@ -12,7 +12,8 @@ all: native i686 x86_64
 
 native:
 	@scripts/deps.sh build
-	cmake -S . -B $(BUILD)/native -DQUELLAR_WIN64_BUILD_DIR=$(CURDIR)/$(BUILD)/x86_64 >/dev/null
+	cmake -S . -B $(BUILD)/native -DQUELLAR_WIN64_BUILD_DIR=$(CURDIR)/$(BUILD)/x86_64 \
+	  -DQUELLAR_WIN32_BUILD_DIR=$(CURDIR)/$(BUILD)/i686 >/dev/null
 	cmake --build $(BUILD)/native -j $(JOBS)
 
 i686 x86_64:
@@ -26,7 +27,7 @@ run: x86_64
 
 test: all
 	@scripts/deps.sh test
-	cd $(BUILD)/native && ctest --output-on-failure -j 1
+	cd $(BUILD)/native && ctest --output-on-failure -j 8
 
 dist: i686 x86_64
 	mkdir -p dist/i686 dist/x86_64

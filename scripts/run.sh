@@ -12,7 +12,13 @@ source "$here/scripts/wine-session.sh"
 export WINEPREFIX=${QUELLAR_WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/quellar-wine}
 appdir=$WINEPREFIX/drive_c/Quellar
 xvfb_pid=""
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+# The prefix's processes end before the display they use goes away, so that
+# the next run does not meet a Wine session bound to a dead display.
+cleanup() {
+  [ -n "$xvfb_pid" ] || return 0
+  timeout 15 wineserver -w 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -27,6 +33,9 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "Preparing a Wine prefix in $WINEPREFIX (once) ..."
+  # A new account may have no ~/.local/share yet, and wine refuses a prefix
+  # whose parent folder is missing.
+  mkdir -p "$(dirname "$WINEPREFIX")"
   timeout 180 wine wineboot -i >/dev/null 2>&1
   # Wine's taskbar with its tray on a desktop of its own, where there is no
   # window manager to show the tray.

@@ -48,17 +48,24 @@ wine_session_fonts() {
     if [[ -d /usr/share/wine/fonts ]]; then cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true; fi
 }
 
-# The template is booted once per Wine version and reused by copying.
+# What the prefix depends on: the Wine packages installed, the 32-bit ones
+# included. A template made by another installation fails to start.
+wine_session_installation() {
+    { wine --version; dpkg-query -W -f '${Package}:${Architecture} ${Version} ${db:Status-Status}\n' 'wine*' 'libwine*' 2>/dev/null |
+        grep ' installed$'; } | md5sum | cut -d' ' -f1
+}
+
+# The template is booted once per Wine installation and reused by copying.
 wine_session_template() {
     local template=$1
-    local stamp=$template/.quellar-template-2
-    local version
-    version=$(wine --version)
-    [[ -f $stamp && $(cat "$stamp") == "$version" ]] && return 0
+    local stamp=$template/.quellar-template
+    local installation
+    installation=$(wine_session_installation)
+    [[ -f $stamp && $(cat "$stamp") == "$installation" ]] && return 0
     mkdir -p "$(dirname "$template")"
     exec 9>"$template.lock"
     flock -w 180 9 || { echo "wine-session: template lock timed out" >&2; return 75; }
-    if [[ ! -f $stamp || $(cat "$stamp") != "$version" ]]; then
+    if [[ ! -f $stamp || $(cat "$stamp") != "$installation" ]]; then
         local fresh
         fresh=$(mktemp -d "$template.new.XXXXXX")
         if ! (
@@ -74,11 +81,25 @@ wine_session_template() {
             echo "wine-session: could not prepare a Wine prefix" >&2
             return 70
         fi
-        echo "$version" >"$fresh/.quellar-template-2"
+        echo "$installation" >"$fresh/.quellar-template"
         rm -rf "$template"
         mv "$fresh" "$template"
     fi
     exec 9>&-
+}
+
+# A prefix like the template. Its system folders, most of its size, are hard
+# links to the template's, which nothing writes to; the rest (the registry,
+# .ini files, the profile), which Wine may rewrite in place, is copied.
+wine_session_copy() {  # template destination
+    local from=$1 to=$2 entry
+    cp -al "$from" "$to"
+    for entry in "$to"/* "$to"/drive_c/* "$to"/drive_c/windows/*; do
+        case ${entry#"$to"/} in
+            drive_c | drive_c/windows | drive_c/windows/system32 | drive_c/windows/syswow64 | drive_c/windows/winsxs) ;;
+            *) rm -rf "$entry" && cp -a "$from/${entry#"$to"/}" "$entry" ;;
+        esac
+    done
 }
 
 wine_session_start() {
@@ -87,7 +108,7 @@ wine_session_start() {
     mkdir -p "$wine_session_work"
     wine_session_display || return
     wine_session_template "$template" || return
-    cp -a "$template" "$wine_session_work/prefix"
+    wine_session_copy "$template" "$wine_session_work/prefix"
     export WINEPREFIX=$wine_session_work/prefix
 }
 

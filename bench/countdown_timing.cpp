@@ -10,18 +10,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/Layout.h"
-#include "e2e/Controls.h"
-#include "e2e/Program.h"
-#include "resources/resource.h"
+#include "e2e/Driver.h"
 
 namespace {
-
-using quellar::ControlId;
 
 constexpr double kSlackSeconds = 30.0;  // beyond N before a run gives up
 
@@ -36,12 +30,10 @@ double Now() {
     return static_cast<double>(now.QuadPart) / frequency;
 }
 
-HWND Control(HWND main, ControlId id) { return e2e::FindControl(main, quellar::ids::Control(static_cast<int>(id))); }
-
 // A message whose pointer, if any, stays valid in this process.
 bool Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, e2e::kSendTimeoutMs, &ignored) != 0;
+    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, e2e::kPatienceMs, &ignored) != 0;
 }
 
 struct Change {
@@ -67,16 +59,20 @@ Stats StatsOf(const std::vector<double>& values) {
 
 // One countdown of n seconds; false when it could not be run.
 bool Measure(const std::string& exe, int n, bool verbose) {
-    // Zero ticks "Disable confirmation", so closing at the end asks nothing.
-    e2e::Program program(exe);
-    const HWND main = program.mainWindow();
+    // The program is stopped after each run.
+    e2e::Program program = e2e::Start(exe);
+    struct Closer {
+        e2e::Program& program;
+        ~Closer() { e2e::Stop(program); }
+    } closer{program};
+    const HWND main = program.main;
     if (main == nullptr) {
         std::printf("N=%d: the program did not show its window\n", n);
         return false;
     }
-    const HWND list = Control(main, ControlId::lstAdvanced);
-    const HWND field = Control(main, ControlId::txtCounter);
-    const HWND start = Control(main, ControlId::cmdStart);
+    const HWND list = e2e::Control(main, "lstAdvanced");
+    const HWND field = e2e::Control(main, "txtCounter");
+    const HWND start = e2e::Control(main, "cmdStart");
     // Choose "Log Off" (which enables Start) as the list would report it,
     // then replace the text by one that names no action.
     const int listId = GetDlgCtrlID(list);
@@ -101,9 +97,7 @@ bool Measure(const std::string& exe, int n, bool verbose) {
     double longestGap = 0;
     double previousPoll = origin;
     while (Now() - origin < n + kSlackSeconds) {
-        const std::optional<std::string> read = e2e::TextOf(field);
-        if (!read) break;
-        const std::string& text = *read;
+        const std::string text = e2e::Text(field);
         const double at = Now() - origin;
         ++polls;
         longestGap = std::max(longestGap, at - (previousPoll - origin));

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# make run as a brand-new account meets it: scripts/run.sh with an empty HOME
+# and no display, twice. Each time the window must come up and close through
+# its question, and the script must end.
+# usage: make-run-test.sh X86_64_BUILD
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+export HOME
+HOME=$(mktemp -d "${TMPDIR:-/tmp}/quellar-home.XXXXXX")
+prefix=$HOME/.local/share/quellar-wine
+run_pid=
+cleanup() {
+    [[ -z $run_pid ]] || kill "$run_pid" 2>/dev/null || true
+    WINEPREFIX=$prefix timeout 10 wineserver -k 2>/dev/null || true
+    rm -rf "$HOME"
+}
+trap cleanup EXIT
+for round in 1 2; do
+    env -u DISPLAY -u WINEPREFIX "$here/../scripts/run.sh" "$1/Quellar.exe" >"$HOME/run.log" 2>&1 &
+    run_pid=$!
+    # run.sh names the display it started, and prepares the prefix once.
+    for _ in $(seq 600); do
+        [[ -f $prefix/system.reg ]] && grep -q 'inside Xvfb on :' "$HOME/run.log" && break
+        kill -0 "$run_pid" 2>/dev/null || break
+        sleep 0.2
+    done
+    display=$(sed -n 's/.*inside Xvfb on \(:[0-9]*\).*/\1/p' "$HOME/run.log")
+    [[ -n $display && -f $prefix/system.reg ]] || { echo "round $round: make run failed:"; cat "$HOME/run.log"; exit 1; }
+    cp "$1/quellar_e2e.exe" "$prefix/drive_c/"
+    (cd "$prefix/drive_c" && DISPLAY=$display WINEPREFIX=$prefix timeout 150 wine 'C:\quellar_e2e.exe' make-run) |
+        tr -d '\r' | tee "$HOME/driver.log"
+    grep -qx 'make-run: 1 scenarios, 0 failed' "$HOME/driver.log"
+    timeout 60 tail --pid="$run_pid" -f /dev/null || { echo "round $round: run.sh did not end"; exit 1; }
+    wait "$run_pid" || { cat "$HOME/run.log"; exit 1; }
+    run_pid=
+    echo "round $round: the window came up, closed through its question, and make run ended"
+done

@@ -29,7 +29,7 @@ for arch in i686 x86_64; do
 done
 
 echo "== Start-up to the window shown, under Wine (x86_64, median of $runs runs)"
-wine_session_start "$work" "$build/wine-prefix-template"
+wine_session_start "$work" "$build/native/wine-prefix-template"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
 cp "$build/x86_64/Quellar.exe" "$build/x86_64/bare_window.exe" "$build/x86_64/starttime.exe" "$dir/"

@@ -34,7 +34,7 @@ trap 'exit 130' INT TERM
 tool=$dir/countdown_timing.exe
 [[ -f $tool ]] || { echo "countdown: no countdown_timing.exe in $dir (make x86_64 builds it)" >&2; exit 66; }
 
-wine_session_start "$work" "${E2E_PREFIX_TEMPLATE:-$dir/e2e-prefix-template}"
+wine_session_start "$work" "${E2E_TEMPLATE:-$dir/../native/wine-prefix-template}"
 bench_dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$bench_dir"
 cp "$dir/Quellar.exe" "$tool" "$bench_dir/"

@@ -46,7 +46,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wine_session_start "$work" "$(dirname "$build")/wine-prefix-template"
+wine_session_start "$work" "$(dirname "$build")/native/wine-prefix-template"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
 cp "$build/Quellar.exe" "$build/bare_window.exe" "$dir/"

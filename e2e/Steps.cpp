@@ -197,8 +197,17 @@ struct Run {
         return Check(WaitFor(condition, ms), failure);
     }
     bool Quiet(bool ok, const std::string& failure) { return Sleep(kQuietMs), Check(ok, failure); }
+    // In front, with a control holding the keyboard focus, so that keys reach it.
     bool ToFront() {
-        return Expect([&] { return SetForegroundWindow(main()), GetForegroundWindow() == main(); }, "not in front");
+        return Expect(
+            [&] {
+                GUITHREADINFO info{};
+                info.cbSize = sizeof info;
+                return SetForegroundWindow(main()) && GetForegroundWindow() == main() &&
+                       GetGUIThreadInfo(GetWindowThreadProcessId(main(), nullptr), &info) &&
+                       IsChild(main(), info.hwndFocus);
+            },
+            "not in front");
     }
 };
 
@@ -259,10 +268,11 @@ bool Step(Run& run, const std::string& verb, const std::string& arg) {
     if (verb == "start") {
         run.copies[0] = Start(run.exe);
         run.current = 0;
-        // Start-up fills the list last; a window just started is in front.
+        // Start-up fills the list last; a window just started is in front. Wine
+        // resets the state of the keys (Alt among them) a moment after.
         return run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
                           "it did not start") &&
-               (!IsWindowVisible(run.main()) || run.ToFront());
+               (!IsWindowVisible(run.main()) || run.ToFront()) && (Sleep(300), true);
     }
     if (verb == "second") return run.copies[1] = Start(run.exe), run.current = 1, run.main() != nullptr;
     if (verb == "first") return run.current = 0, true;
@@ -288,6 +298,8 @@ bool Step(Run& run, const std::string& verb, const std::string& arg) {
         MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&item), 2);
         return run.ToFront() && (ClickAt(Centre(item)), true);
     }
+    // Keys go to the window in front, or to the tray menu open over a hidden one.
+    if ((verb == "key" || verb == "type" || verb == "letters") && IsWindowVisible(main) && !run.ToFront()) return false;
     if (verb == "key") return Press(arg), true;
     if (verb == "type" || verb == "letters") {  // letters: every access key of the window and the tray menu, alone
         for (char c : verb == "type" ? arg : "lsrpfdmcvbx") Press(std::string(1, c));

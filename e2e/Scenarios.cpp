@@ -92,6 +92,8 @@ const Scenario kScenarios[] = {
     {"dpi", "120 dpi", "dpi:120 start size:315x279 fit:'Microsoft Sans Serif=-13'"},
     {"dpi", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
     {"dpi", "192 dpi", "dpi:192 start size:504x446 fit:'Microsoft Sans Serif=-20'"},
+    {"dpi-without-wine-fonts", "96 dpi", "dpi:96 start size:252x223 fit:'Microsoft Sans Serif=-10'"},
+    {"dpi-without-wine-fonts", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
 
 };
 // clang-format on

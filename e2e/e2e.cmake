@@ -7,7 +7,7 @@ set(QUELLAR_WIN32_BUILD_DIR "" CACHE PATH "i686 build folder with the release Qu
 if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   set(e2e ${CMAKE_CURRENT_LIST_DIR})
   foreach(group start actions keys tray closing countdown countdown-log-off countdown-shutdown countdown-reboot
-          countdown-power-down i686 dpi)
+          countdown-power-down i686 dpi dpi-without-wine-fonts)
     add_test(NAME e2e_${group}
       COMMAND ${e2e}/run-group.sh ${QUELLAR_WIN64_BUILD_DIR} ${QUELLAR_WIN32_BUILD_DIR} ${group})
     set_tests_properties(e2e_${group} PROPERTIES TIMEOUT 240 LABELS e2e

@@ -15,6 +15,8 @@ mkdir -p "$c/q64" "$c/q32"
 cp "$1/Quellar.exe" "$c/q64/"
 cp "$2/Quellar.exe" "$c/q32/"
 cp "$1/quellar_e2e.exe" "$c/"
+# A Windows without Wine's own fonts, where wider faces stand in for them.
+[[ $3 != *-without-wine-fonts ]] || rm -rf "$c/windows/Fonts"
 # The session starts with Wine's own wineboot and lives until the end; the
 # calls to trace are read by each process as it starts.
 wineserver -p

@@ -2,7 +2,8 @@
 // scenario, with its start, its steps and what must hold, in the steps of
 // Steps.cpp. The rows of one group share a Wine session.
 //
-// usage: quellar_e2e GROUP [SCENARIO]
+// usage: quellar_e2e GROUP [SCENARIO]   the rows of a group, or one of them
+//        quellar_e2e - 'STEPS'          steps given here, to try things out
 #include <windows.h>
 
 #include <cstdio>

@@ -27,21 +27,15 @@ bool IsFaceAtHeight(HDC dc, const char* face, int emHeight) {
 // leaves for text: single lines by width, wrapped text by height.
 bool CaptionFits(HDC dc, HWND control, const ControlSpec& row, int dpi) {
     RECT room{};
+    GetClientRect(control, &room);
     UINT format = DT_CALCRECT | DT_SINGLELINE;
     switch (row.kind) {
         case ControlKind::Label:
         case ControlKind::HyperLink:
-            GetClientRect(control, &room);
             format = DT_CALCRECT | DT_NOPREFIX | (row.wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
             break;
-        case ControlKind::CommandButton:
-            GetClientRect(control, &room);
-            room.right -= MulDiv(6, dpi, 96);  // the raised edge
-            break;
-        case ControlKind::CheckBox:
-            GetClientRect(control, &room);
-            room.right -= MulDiv(17, dpi, 96);  // the box and the gap after it
-            break;
+        case ControlKind::CommandButton: room.right -= MulDiv(6, dpi, 96); break;  // the raised edge
+        case ControlKind::CheckBox: room.right -= MulDiv(17, dpi, 96); break;      // the box and the gap after it
         default: return true;
     }
     char text[256] = "";

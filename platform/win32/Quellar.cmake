@@ -21,7 +21,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit.
   target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)
   foreach(target quellar_core Quellar)
-    # One thread: statics need no guard, which would import semaphores.
+    # One thread: function-local statics need no guard.
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
       -fno-threadsafe-statics -ffunction-sections -fdata-sections)
   endforeach()

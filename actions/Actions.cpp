@@ -45,19 +45,19 @@ void frmQuellar::cmdPowerOff_Click() {
 }
 
 // Saves the options, asks unless Disable is on, and acts. Returns only when
-// the user said No.
+// the user said No. Once asked, only the answer decides: whatever changed
+// while the question was open (Disable ticked from the tray, a countdown's
+// zero) never turns a No into the action.
 void frmQuellar::ConfirmAction(const std::string& verb) {
     cmdSave_Click();
     const std::int32_t value = ExitValue(verb);
     if (value < 0) return;  // not one of the four actions: nothing to ask Windows
 
     if (ui_.Value(ControlId::chkDisable) == 0) {
-        if (ui_.MsgBox("Are you sure you want to " + verb + "?", kYesNo, "Quellar 2000") == kYes) {
-            ExitWindowsNow(value);
-        }
+        if (Ask("Are you sure you want to " + verb + "?", kYesNo, "Quellar 2000") == kYes) ExitWindowsNow(value);
+        return;
     }
-    // Read again: the option may have changed while the question was open.
-    if (ui_.Value(ControlId::chkDisable) == 1) ExitWindowsNow(value);
+    ExitWindowsNow(value);
 }
 
 // Force is read now, after any question was answered. Windows only starts

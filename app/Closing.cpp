@@ -14,6 +14,12 @@ constexpr int kYes = 6;
 void frmQuellar::Form_Unload(std::int16_t& cancel) {
     // The stored options and the closing belong to the running copy.
     if (isDuplicate_) return;
+    // A box is open: it is answered first, and the window stays.
+    if (questionOpen_) {
+        ui_.BringBoxToFront();
+        cancel = -1;
+        return;
+    }
     if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
     cmdSave_Click();
     if (ui_.State() == WindowState::Minimised) {
@@ -24,7 +30,7 @@ void frmQuellar::Form_Unload(std::int16_t& cancel) {
     }
     if (ui_.Value(ControlId::chkDisable) == 1) return;
 
-    if (ui_.MsgBox("Click Yes to quit Quellar 2000, or No to minimise it.", kYesNo, "Exit Quellar 2000") == kYes) {
+    if (Ask("Click Yes to quit Quellar 2000, or No to minimise it.", kYesNo, "Exit Quellar 2000") == kYes) {
         NotifyTray(modSysTray::NIM_DELETE);
         return;
     }
@@ -41,12 +47,16 @@ void frmQuellar::mPopExit_Click() {
 }
 
 // Windows ends the session for another reason: no question and no veto. The
-// options are kept as closing would keep them, and the icon goes.
+// options are kept as closing would keep them, the icon goes, and so does the
+// program: a copy left running after its session, hidden and without an
+// icon, would be out of the user's reach, and a countdown in it would still act.
 void frmQuellar::Form_SessionEnd() {
-    if (isDuplicate_) return;
-    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-    cmdSave_Click();
-    NotifyTray(modSysTray::NIM_DELETE);
+    if (!isDuplicate_) {
+        if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
+        cmdSave_Click();
+        NotifyTray(modSysTray::NIM_DELETE);
+    }
+    ui_.End();
 }
 
 }  // namespace quellar

@@ -32,6 +32,13 @@ void frmQuellar::OnMenu(MenuId item) {
     }
 }
 
+int frmQuellar::Ask(const std::string& prompt, int style, const std::string& title) {
+    questionOpen_ = true;
+    const int answer = ui_.MsgBox(prompt, style, title);
+    questionOpen_ = false;
+    return answer;
+}
+
 void frmQuellar::OnTimer(ControlId timer) {
     if (timer == ControlId::timCounter) timCounter_Timer();
 }

@@ -71,7 +71,7 @@ void frmQuellar::EndAsDuplicate() {
     ui_.SetAppTitle("Duplicate instance.");
     ui_.SetCaption("... Duplicate instance.");
     ui_.AppActivate(title);
-    ui_.MsgBox(kDuplicateNotice, kOkOnly, "Duplicate Instance");
+    Ask(kDuplicateNotice, kOkOnly, "Duplicate Instance");
     ui_.Hide();
     ui_.SetValue(ControlId::chkDisable, 1);
     ui_.Unload();

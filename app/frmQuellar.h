@@ -28,7 +28,7 @@ public:
 
     // Plain events from the window, handed to the handlers (app/Events.cpp)
     void OnClick(ControlId control) override;
-    void OnMenu(MenuId item) override;
+    void OnMenu(MenuId item);  // the item chosen in the tray menu
     void OnTimer(ControlId timer) override;
 
     // Version, privilege and the actions (actions/)
@@ -76,9 +76,13 @@ private:
     void FillTrayRecord();
     [[noreturn]] void EndAsDuplicate();
     bool NotifyTray(std::uint32_t message);
+    // Every question and notice goes through here, so that while one is open
+    // nothing opens a second.
+    int Ask(const std::string& prompt, int style, const std::string& title);
 
     Platform& ui_;
-    bool isDuplicate_ = false;  // another copy runs: this one ends
+    bool isDuplicate_ = false;   // another copy runs: this one ends
+    bool questionOpen_ = false;  // a message box of the program's is open
 };
 
 }  // namespace quellar

@@ -1,5 +1,11 @@
 #include "e2e/Driver.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <fstream>
+#include <vector>
+
 #include "app/Layout.h"
 #include "resources/resource.h"
 
@@ -70,6 +76,227 @@ std::string Text(HWND window) {
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
                         nullptr);
     return text;
+}
+
+namespace {
+
+void Send(std::vector<INPUT> inputs) {
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Sleep(30);
+}
+
+INPUT PointerAt(POINT at) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(2 * at.x + 1, 65535, 2 * GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(2 * at.y + 1, 65535, 2 * GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+// Memory in another process, for the messages that point at a structure.
+class Remote {
+public:
+    Remote(HWND window, SIZE_T size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        base_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~Remote() {
+        VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+        CloseHandle(process_);
+    }
+    Remote(const Remote&) = delete;
+    Remote& operator=(const Remote&) = delete;
+    LPARAM At(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(base_ + offset); }
+    void Write(const void* data, SIZE_T size, SIZE_T offset = 0) {
+        WriteProcessMemory(process_, base_ + offset, data, size, nullptr);
+    }
+    void Read(void* data, SIZE_T size, SIZE_T offset = 0) const {
+        ReadProcessMemory(process_, base_ + offset, data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    char* base_;
+};
+
+bool Notify(DWORD message, HWND main) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = main;
+    data.uID = 1;
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+
+constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
+
+std::string Stored(const char* key) {
+    char data[256] = "";
+    DWORD type = 0, size = sizeof data - 1;
+    if (RegGetValueA(HKEY_CURRENT_USER, kStore, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size)) return "~";
+    return type == REG_SZ ? data : "?";
+}
+
+}  // namespace
+
+RECT TabPlace(HWND tabs, int index) {
+    Remote remote(tabs, sizeof(RECT));
+    RECT item{};
+    SendMessageA(tabs, TCM_GETITEMRECT, index, remote.At());
+    remote.Read(&item, sizeof item);
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&item), 2);
+    return item;
+}
+
+void MoveTo(POINT at) { Send({PointerAt(at)}); }
+
+void ClickAt(POINT at, int clicks, bool right) {
+    // Under Wine a warp of the pointer comes back later as motion: it settles first.
+    SetCursorPos(at.x, at.y);
+    Sleep(60);
+    INPUT input = PointerAt(at);
+    Send({input});
+    for (int i = 0; i < clicks; ++i) {
+        input.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+        INPUT up = input;
+        up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+        Send({input, up});
+    }
+}
+
+void Press(const std::string& keys) {
+    static const struct {
+        const char* name;
+        WORD vk;
+    } kNames[] = {{"alt", VK_MENU}, {"shift", VK_SHIFT}, {"enter", VK_RETURN}, {"tab", VK_TAB},    {"down", VK_DOWN},
+                  {"up", VK_UP},    {"end", VK_END},     {"home", VK_HOME},    {"esc", VK_ESCAPE}, {"space", VK_SPACE}};
+    std::vector<INPUT> inputs;
+    for (std::size_t from = 0; from <= keys.size(); from = keys.find('+', from) + 1) {
+        const std::string key = keys.substr(from, keys.find('+', from) - from);
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = LOBYTE(VkKeyScanA(key[0]));
+        for (const auto& name : kNames) input.ki.wVk = key == name.name ? name.vk : input.ki.wVk;
+        inputs.push_back(input);
+        if (keys.find('+', from) == std::string::npos) break;
+    }
+    for (std::size_t i = inputs.size(); i-- > 0;) {
+        inputs.push_back(inputs[i]);
+        inputs.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    Send(inputs);
+}
+
+void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
+    RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+void Put(HKEY root, const char* path, const std::string& name, const std::string& text) {
+    Put(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+std::string StoredOptions() { return Stored("Force") + "," + Stored("Disable") + "," + Stored("Minimise"); }
+
+bool IconPresent(HWND main) { return Notify(NIM_MODIFY, main); }
+void RemoveIcon(HWND main) { Notify(NIM_DELETE, main); }
+
+// Through the tooltip that Wine's taskbar keeps per icon, whose tool is the
+// icon's place.
+bool ShownIcon(std::string& tip, RECT& place) {
+    const HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
+    DWORD shell = 0;
+    GetWindowThreadProcessId(taskbar, &shell);
+    int shown = 0;
+    for (HWND tooltip = nullptr; (tooltip = TopLevel(shell, TOOLTIPS_CLASSA, "", false, tooltip));) {
+        Remote remote(tooltip, sizeof(TTTOOLINFOA) + 128);
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        remote.Write(&tool, sizeof tool);
+        SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, remote.At());
+        remote.Read(&tool, sizeof tool);
+        if (tool.hwnd != taskbar || IsRectEmpty(&tool.rect)) continue;
+        char text[128] = "";
+        tool.lpszText = reinterpret_cast<char*>(remote.At(sizeof tool));
+        remote.Write(&tool, sizeof tool);
+        SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, remote.At());
+        remote.Read(text, sizeof text - 1, sizeof tool);
+        tip = text;
+        place = tool.rect;
+        MapWindowPoints(taskbar, nullptr, reinterpret_cast<POINT*>(&place), 2);
+        ++shown;
+    }
+    return shown == 1;
+}
+
+// Under Wine another process cannot read a menu's state. The items' lines of
+// text are the bands of dark pixels; a tick is a dark pixel left of where the
+// text of Restore, which is never ticked, begins.
+std::string MenuTicks(HWND menu) {
+    RECT area;
+    if (!GetClientRect(menu, &area)) return "";
+    const int w = area.right, h = area.bottom;
+    HDC dc = GetDC(menu), copy = CreateCompatibleDC(dc);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    DWORD* pixels = nullptr;
+    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    const auto dark = [&](int x, int y) {
+        const DWORD p = pixels[y * w + x];
+        return (p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF) < 300;
+    };
+    std::vector<POINT> bands;  // first and last row of each line of text
+    for (int y = 2; y < h - 2; ++y) {
+        bool any = false;
+        for (int x = 2; x < w - 2 && !any; ++x) any = dark(x, y);
+        if (any && !bands.empty() && y - bands.back().y <= 3)
+            bands.back().y = y;
+        else if (any)
+            bands.push_back({y, y});
+    }
+    std::string ticks = "unreadable";
+    if (bands.size() == 8) {  // Restore, Force, Disable, the four actions, Exit
+        int text = w;
+        for (int y = bands[0].x; y <= bands[0].y; ++y)
+            for (int x = 2; x < text; ++x) text = dark(x, y) ? x : text;
+        ticks.clear();
+        for (int item : {1, 2}) {
+            bool ticked = false;
+            for (int y = bands[item].x; y <= bands[item].y; ++y)
+                for (int x = 2; x < text - 2; ++x) ticked = ticked || dark(x, y);
+            ticks += std::string(item == 1 ? "" : ",") + (ticked ? "1" : "0");
+        }
+    }
+    SelectObject(copy, old);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(menu, dc);
+    return ticks;
+}
+
+// The relay trace of every traced process goes to the driver's standard
+// error, which run-group.sh keeps in C:\trace.log; read as it grows.
+std::string TracedCalls(DWORD pid) {
+    static std::string seen;
+    std::ifstream trace("C:\\trace.log", std::ios::binary);
+    trace.seekg(static_cast<std::streamoff>(seen.size()));
+    seen.append(std::istreambuf_iterator<char>(trace), std::istreambuf_iterator<char>());
+    char prefix[16];
+    wsprintfA(prefix, "\n%04x:", pid);
+    std::string calls;
+    for (std::size_t at = seen.find(prefix); at != std::string::npos; at = seen.find(prefix, at + 1)) {
+        const std::string line = seen.substr(at + 1, seen.find('\n', at + 1) - at - 1);
+        const std::size_t call = line.find(":Call ") + 6;
+        const std::size_t open = line.find('(', call);
+        if (call > 5 && line.find('.', call) < open && line.find(' ', call) > open) calls += line.substr(call) + "\n";
+    }
+    return calls;
 }
 
 }  // namespace e2e

@@ -1,5 +1,6 @@
 // The test driver's hold on the program under test, from outside it, as a
-// user and as Windows have it.
+// user and as Windows have it: processes and windows, real input, the
+// registry, the tray, the relay trace and the screen.
 #pragma once
 
 #include <windows.h>
@@ -38,8 +39,32 @@ HWND TopLevel(DWORD pid, const char* className, const std::string& title = "", b
 HWND Control(HWND main, const std::string& name);
 std::string Text(HWND window);
 
-// Runs one scenario (see Scenarios.cpp) from a clean start; false with the
-// failing step and why.
-bool RunScenario(const std::string& script, std::string& failure);
+// The screen place of a tab of a tab control.
+RECT TabPlace(HWND tabs, int index);
+
+// Real input: a click or two at a point of the screen, the pointer moved
+// there, keys such as "r", "alt+d", "shift+end".
+void ClickAt(POINT at, int clicks = 1, bool right = false);
+void MoveTo(POINT at);
+void Press(const std::string& keys);
+
+// The registry, as the program and Wine read it.
+void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size);
+void Put(HKEY root, const char* path, const std::string& name, const std::string& text);
+// The stored options "Force,Disable,Minimise": each its exact text, "~" when
+// absent, "?" when not a REG_SZ.
+std::string StoredOptions();
+
+// The program's tray icon, through the shell: true when it is there.
+bool IconPresent(HWND main);
+void RemoveIcon(HWND main);
+// The one icon Wine's taskbar shows, its tip and place; false unless exactly one.
+bool ShownIcon(std::string& tip, RECT& place);
+// The Force and Disable ticks of the open tray menu, "F,D", read off the screen.
+std::string MenuTicks(HWND menu);
+
+// The process's calls of the traced functions, "dll.Function(arguments) ...",
+// one a line, from the relay trace that run-group.sh keeps.
+std::string TracedCalls(DWORD pid);
 
 }  // namespace e2e

@@ -1,92 +1,112 @@
 // The real Quellar.exe under Wine, used as a user would: one row per
-// scenario, with its start, its steps and what must hold, in the steps of
-// Steps.cpp. The rows of one group share a Wine session.
+// scenario, with its start, its steps and what must hold, in the step
+// language of Steps.cpp. The rows of one group share a Wine session; the
+// safety rules (Rules.cpp) hold after every step of every row.
 //
 // usage: quellar_e2e GROUP [SCENARIO]   the rows of a group, or one of them
 //        quellar_e2e - 'STEPS'          steps given here, to try things out
+//        quellar_e2e steps              the step language
+// QUELLAR_EXE names the build under test; E2E_SEEDS the random walks' seeds.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "e2e/Driver.h"
+#include "e2e/Run.h"
+
+namespace e2e {
+void PrintVerbs();
+bool CheckScript(const std::string& script, std::string& failure);
+}  // namespace e2e
 
 namespace {
 
 struct Scenario {
-    const char* group;
-    const char* name;
-    const char* script;
+    std::string group, name, script;
 };
 
-// clang-format off
-const Scenario kScenarios[] = {
+const char* const kCloseQuestion = "'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.'";
+const char* const kWalkSeeds = "1 2 3";
+constexpr int kWalkMoves = 40;
+
+std::vector<Scenario> Scenarios() {
+    const std::string close = kCloseQuestion;
+    std::vector<Scenario> rows = {
+        // clang-format off
     // Start-up and the store.
     {"start", "Windows 98, a computer name trimmed in capitals", "win:win98 host:' office-pc ' start text:'lblVersion=Windows 98 on \\\\OFFICE-PC'"},
     {"start", "Windows NT 4.0", "win:nt40 host:pc start text:'lblVersion=Windows NT 4.0 on \\\\PC'"},
     {"start", "Windows XP is named 2000", "win:winxp host:pc start text:'lblVersion=Windows 2000 on \\\\PC'"},
     {"start", "log off caption from the user's name", "start text:'cmdLogOff=Log Off Jsmith'"},
-    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 is:chkForce=0 store:~,~,~"},
+    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
-    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon"},
-    {"start", "Save and Clear store REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1 click:cmdClear is:chkForce=0 store:0,0,0"},
-    {"start", "a second copy leaves the first and its store", "put:Force=1 put:Disable=1 start second duplicate answer:ok ended first running shown store:1,1,~"},
-    {"start", "a second copy leaves the first in the tray", "put:Minimise=1 start second duplicate answer:ok ended first hidden icon"},
-    {"start", "a second copy at the session's end keeps the store", "put:Force=1 put:Disable=1 put:Minimise=0 start second duplicate endsession store:1,1,0 answer:ok ended store:1,1,0"},
+    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'Quellar 2000 v2.40'"},
+    {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
+    {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
+    {"start", "a second copy leaves the first and its store", "put:Force=1 put:Disable=1 start second duplicate answer:ok ended first running shown"},
+    {"start", "a second copy leaves the first in the tray", "put:Minimise=1 start second duplicate answer:ok ended first hidden"},
+    {"start", "a second copy at the session's end keeps the store", "put:Force=1 put:Disable=1 put:Minimise=0 start second duplicate endsession ended store:1,1,0"},
     {"start", "a second copy closed neither asks nor saves", "put:Force=1 put:Disable=1 put:Minimise=0 start second duplicate close nobox:'Exit Quellar 2000' ended store:1,1,0"},
 
     // The actions from the buttons and their questions.
     {"actions", "Log Off button", "put:Disable=1 start click:cmdLogOff exit:0 priv:0 store:0,1,0"},
-    {"actions", "Shut Down button with Force", "put:Disable=1 put:Force=1 start click:cmdShutdown exit:5 priv:1 store:1,1,0"},
+    {"actions", "Shut Down button with Force", "put:Disable=1 put:Force=1 start click:cmdShutdown exit:5 priv:1"},
     {"actions", "Reboot by Alt+R", "put:Disable=1 start key:alt+r exit:2 priv:1"},
     {"actions", "Power Down button with Force", "put:Disable=1 put:Force=1 start click:cmdPowerOff exit:12 priv:1"},
     {"actions", "Windows 98 enables no privilege", "win:win98 put:Disable=1 start click:cmdShutdown exit:1 priv:0"},
     {"actions", "each question, answered No", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:no click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' answer:no click:cmdReboot ask:'Quellar 2000|Are you sure you want to reboot?' answer:no click:cmdPowerOff ask:'Quellar 2000|Are you sure you want to power down?' answer:no running shown store:0,0,0"},
     {"actions", "Yes logs off", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:yes exit:0 priv:0"},
 
-    // Keys: a letter alone is no access key, whatever has the focus.
-    {"keys", "letters on a check box", "put:Force=1 start click:chkDisable letters nobox running is:chkForce=1 is:chkDisable=1 is:chkMinimise=0 store:1,~,~"},
-    {"keys", "letters on a button", "put:Force=1 start click:cmdSave store:1,0,0 letters nobox running is:chkForce=1 is:chkDisable=0 store:1,0,0"},
-    {"keys", "letters on the tab strips", "put:Force=1 start tab:0 letters tab:1 letters tab:2 letters nobox running is:chkForce=1 store:1,~,~"},
-    {"keys", "letters go into the list and the seconds", "start tab:1 click:lstAdvanced key:end type:rs text:'lstAdvanced=(Make Selection)rs' click:txtCounter key:end type:9 text:txtCounter=209 nobox running"},
-    {"keys", "Alt with a letter, Enter on a button", "start key:alt+f is:chkForce=1 key:alt+m is:chkMinimise=1 click:cmdSave store:1,0,1 put:Force=x key:enter store:1,0,1"},
+    // Keys: a letter alone is no access key, whatever has the focus; the links take the focus.
+    {"keys", "letters on a check box", "put:Force=1 start click:chkDisable letters nobox running is:chkForce=1 is:chkDisable=1 is:chkMinimise=0"},
+    {"keys", "letters on a button", "put:Force=1 start click:cmdSave letters nobox running is:chkForce=1 is:chkDisable=0"},
+    {"keys", "letters on the tab strips", "put:Force=1 start tab:0 letters tab:1 letters tab:2 letters nobox running is:chkForce=1"},
+    {"keys", "letters go into the list and the seconds", "start tab:1 click:lstAdvanced key:end type:rs text:'lstAdvanced=(Make Selection)rs' click:txtCounter key:end type:9 text:txtCounter=209"},
+    {"keys", "Alt with a letter", "start key:alt+f is:chkForce=1 key:alt+m is:chkMinimise=1"},
+    {"keys", "Enter on a button", "start click:chkForce click:cmdSave put:Force=x key:enter store:1,0,0"},
+    {"keys", "Tab reaches {Help}, Enter opens it", "start tab:2 key:tab key:tab key:enter opened:help"},
+    {"keys", "Tab reaches the website, Space opens it", "start tab:2 key:tab key:space opened:http://quellar.example/"},
+    {"keys", "a click opens {Help}", "start tab:2 click:hypHelp opened:help"},
 
     // The tray.
     {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'Quellar 2000 v2.40' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
-    {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden post:517 menu key:esc post:515 shown noicon"},
-    {"tray", "Force and Disable from the menu", "put:Minimise=1 start post:517 menu key:f is:chkForce=1 post:517 menu key:f is:chkForce=0 post:517 menu key:d is:chkDisable=1 store:~,~,1 hidden"},
+    {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden post:517 menu key:esc post:515 shown"},
+    {"tray", "Force and Disable from the menu", "put:Minimise=1 start post:517 menu key:f is:chkForce=1 post:517 menu key:f is:chkForce=0 post:517 menu key:d is:chkDisable=1 store:~,~,1"},
     {"tray", "Shut Down from the menu", "put:Minimise=1 put:Disable=1 start post:517 menu key:s exit:1 priv:1"},
     {"tray", "Reboot from the menu with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start post:517 menu key:b exit:6 priv:1"},
-    {"tray", "Power Down from the menu asks", "put:Minimise=1 start post:517 menu key:p ask:'Quellar 2000|Are you sure you want to power down?' answer:no hidden icon running post:517 menu key:d post:517 menu key:p exit:8 priv:1"},
+    {"tray", "Power Down from the menu asks", "put:Minimise=1 start post:517 menu key:p ask:'Quellar 2000|Are you sure you want to power down?' answer:no hidden post:517 menu key:d post:517 menu key:p exit:8"},
     {"tray", "Log Off, the fourth item, with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start post:517 menu key:down key:down key:down key:down key:enter exit:4 priv:0"},
     {"tray", "Exit leaves Minimise on", "start minimise hidden post:517 menu key:x ended noicon store:0,0,1"},
     {"tray", "a new taskbar gets the icon again", "start taskbar noicon minimise icon taskbar icon"},
+    {"tray", "under a question the icon opens no menu, and No stays No", "put:Minimise=1 start post:517 menu key:s ask:'Quellar 2000|Are you sure you want to shutdown?' trayicon:right nomenu post:517 nomenu answer:no running hidden"},
+    {"tray", "under a question only its Yes acts", "put:Minimise=1 start post:517 menu key:s ask:'Quellar 2000|Are you sure you want to shutdown?' trayicon:double post:517 nomenu answer:yes exit:1"},
 
     // Closing and the end of the session.
-    {"closing", "No goes to the tray, closing there asks nothing", "start close ask:'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.' answer:no hidden icon store:0,0,0 running close nobox ended noicon store:0,0,1"},
-    {"closing", "Yes quits", "put:Force=1 start close ask:'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.' answer:yes ended noicon store:1,0,0"},
+    {"closing", "No goes to the tray", "start close ask:" + close + " answer:no hidden icon store:0,0,0"},
+    {"closing", "closing in the tray asks nothing", "put:Minimise=1 start close nobox ended noicon store:0,0,1"},
+    {"closing", "a second close under the question", "start close ask:" + close + " close nobox:'Quellar 2000' answer:no hidden"},
+    {"closing", "Yes quits", "put:Force=1 start close ask:" + close + " answer:yes ended noicon store:1,0,0"},
     {"closing", "Disable quits without asking", "put:Disable=1 start close nobox ended store:0,1,0"},
-    {"closing", "the session ends without a question", "put:Force=1 start endsession nobox store:1,0,0"},
-    {"closing", "the session ends in the tray", "put:Minimise=1 start endsession store:0,0,1 noicon"},
+    {"closing", "the session ends without a question", "put:Force=1 start endsession nobox ended store:1,0,0"},
+    {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart minimise hidden endsession ended noicon store:1,0,1"},
 
-    // The countdown.
-    {"countdown", "limits, Abort and the placeholder", "start tab:1 click:lstAdvanced key:down text:'lstAdvanced=(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 key:down text:'lstAdvanced=Log Off' enabled:cmdStart=1 fill:txtCounter=5 click:cmdStart text:txtCounter=20 enabled:cmdAbort=1 enabled:lstAdvanced=0 click:cmdAbort text:txtCounter=21 enabled:cmdStart=1 fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort running"},
-    {"countdown", "no action at zero", "put:Force=1 start tab:1 click:lstAdvanced key:down key:down fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart text:txtCounter=18 sleep:18 text:txtCounter=0 running enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
-    {"countdown-log-off", "Log Off at zero", "start tab:1 click:lstAdvanced key:down key:down fill:txtCounter=19 click:cmdStart exit:0 priv:0 store:0,1,0"},
-    {"countdown-shutdown", "Shutdown at zero with Force", "put:Force=1 start tab:1 click:lstAdvanced key:down key:down key:down fill:txtCounter=19 click:cmdStart exit:5 priv:1 store:1,1,0"},
-    {"countdown-reboot", "Reboot at zero", "start tab:1 click:lstAdvanced key:down key:down key:down key:down fill:txtCounter=19 click:cmdStart exit:2 priv:1"},
-    {"countdown-power-down", "Power Down at zero with Force", "put:Force=1 start tab:1 click:lstAdvanced key:down key:down key:down key:down key:down fill:txtCounter=19 click:cmdStart exit:12 priv:1"},
-
-    // The 32-bit release: its record, registry, start-up and calls.
-    {"i686", "start-up, store and tray", "exe32 win:win98 host:office-pc put:Force=1 start text:'lblVersion=Windows 98 on \\\\OFFICE-PC' is:chkForce=1 click:chkMinimise click:cmdSave store:1,0,1 minimise hidden icon tip:'Quellar 2000 v2.40' trayicon:double shown noicon"},
-    {"i686", "Reboot with Force", "exe32 put:Disable=1 put:Force=1 start click:cmdReboot exit:6 priv:1 store:1,1,0"},
-    {"i686", "Power Down from the menu", "exe32 put:Minimise=1 put:Disable=1 start post:517 menu key:p exit:8 priv:1"},
+    // The countdown, in groups that wait side by side.
+    {"countdown-a", "limits, Abort and the placeholder", "start tab:1 choose:'(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 choose:'Log Off' enabled:cmdStart=1 fill:txtCounter=5 click:cmdStart text:txtCounter=20 enabled:lstAdvanced=0 click:cmdAbort enabled:cmdStart=1 fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort"},
+    {"countdown-a", "a timer message from another program starts nothing", "start timer sleep:3 text:txtCounter=20 enabled:cmdAbort=0"},
+    {"countdown-a", "no action at zero", "put:Force=1 start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart text:txtCounter=18 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
+    {"countdown-b", "Log Off at zero", "start tab:1 choose:'Log Off' fill:txtCounter=19 click:cmdStart exit:0 priv:0 store:0,1,0"},
+    {"countdown-b", "Shutdown at zero with Force", "put:Force=1 start tab:1 choose:Shutdown fill:txtCounter=19 click:cmdStart exit:5 priv:1 store:1,1,0"},
+    {"countdown-c", "Reboot at zero", "start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart exit:2 priv:1"},
+    {"countdown-c", "Power Down at zero with Force", "put:Force=1 start tab:1 choose:'Power Down' fill:txtCounter=19 click:cmdStart exit:12 priv:1"},
+    {"countdown-d", "after Abort nothing runs", "put:Disable=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart click:cmdAbort sleep:20 running"},
+    {"countdown-d", "a No stays a No when the zero ticks Disable meanwhile", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart tab:0 click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' sleep:20 is:chkDisable=1 answer:no running"},
 
     // The window of make run, closed as a user would.
-    {"make-run", "closes through its question", "attach close ask:'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.' answer:yes ended"},
+    {"make-run", "closes through its question", "attach close ask:" + close + " answer:yes ended"},
 
     // The resolution: the window scales and no caption is cut.
     {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11'"},
@@ -95,9 +115,21 @@ const Scenario kScenarios[] = {
     {"dpi", "192 dpi", "dpi:192 start size:504x446 fit:'Microsoft Sans Serif=-20'"},
     {"dpi-without-wine-fonts", "96 dpi", "dpi:96 start size:252x223 fit:'Microsoft Sans Serif=-10'"},
     {"dpi-without-wine-fonts", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
-
-};
-// clang-format on
+    {"dpi-tray", "the pointer along the window is no tray click", "dpi:240 start sweep:505-530 nomenu shown"},
+        // clang-format on
+    };
+    // The tray at every scaling step of Windows 10 and 11, and a custom one.
+    for (const char* dpi : {"96", "120", "144", "168", "192", "216", "240", "288", "336", "110"}) {
+        rows.push_back({"dpi-tray", std::string(dpi) + " dpi",
+                        std::string("dpi:") + dpi + " put:Minimise=1 start hidden trayicon:right menu key:r shown"});
+    }
+    const char* seeds = std::getenv("E2E_SEEDS");
+    for (const char* at = seeds ? seeds : kWalkSeeds; *at; at += std::strspn(at, " ")) {
+        const unsigned seed = static_cast<unsigned>(std::strtoul(at, const_cast<char**>(&at), 10));
+        rows.push_back({"walk", "seed " + std::to_string(seed), e2e::RandomWalk(seed, kWalkMoves)});
+    }
+    return rows;
+}
 
 }  // namespace
 
@@ -107,25 +139,31 @@ int main(int argc, char** argv) {
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, sizeof self);
     if (lstrcmpiA(self + strlen(self) - 12, "wineboot.exe") == 0) return 0;
-    if (argc < 2) return std::puts("usage: quellar_e2e GROUP [SCENARIO], or - 'STEPS'"), 64;
+    if (argc < 2) return std::puts("usage: quellar_e2e GROUP [SCENARIO], or - 'STEPS', or steps"), 64;
+    if (!strcmp(argv[1], "steps")) return e2e::PrintVerbs(), 0;
 
     // The program's calls traced, into the harness's file: see run-group.sh.
     SetEnvironmentVariableA("WINEDEBUG", "-all,+pid,+relay");
+    const char* exe = std::getenv("QUELLAR_EXE");
 
-    // The rows of a group, one of them, or steps given on the command line to try things out.
-    std::vector<Scenario> chosen;
-    for (const Scenario& scenario : kScenarios) {
-        if (!strcmp(scenario.group, argv[1]) && (argc < 3 || !strcmp(scenario.name, argv[2])))
-            chosen.push_back(scenario);
+    // Every row's steps are checked before any runs.
+    std::vector<Scenario> rows = Scenarios(), chosen;
+    int failed = 0;
+    for (const Scenario& row : rows) {
+        std::string failure;
+        if (!e2e::CheckScript(row.script, failure))
+            std::printf("FAIL %s: %s\n", row.name.c_str(), failure.c_str()), ++failed;
+        if (row.group == argv[1] && (argc < 3 || row.name == argv[2])) chosen.push_back(row);
     }
     if (!strcmp(argv[1], "-") && argc > 2) chosen.push_back({"-", "given", argv[2]});
-    int failed = 0;
-    for (const Scenario& scenario : chosen) {
+    for (const Scenario& row : failed ? std::vector<Scenario>() : chosen) {
         const DWORD start = GetTickCount();
         std::string failure;
-        const bool ok = e2e::RunScenario(scenario.script, failure);
-        std::printf("%s %s (%.1f s)%s%s\n", ok ? "PASS" : "FAIL", scenario.name, (GetTickCount() - start) / 1000.0,
+        const bool ok = e2e::RunScenario(exe ? exe : "C:\\q64\\Quellar.exe", row.script, failure);
+        std::printf("%s %s (%.1f s)%s%s\n", ok ? "PASS" : "FAIL", row.name.c_str(), (GetTickCount() - start) / 1000.0,
                     ok ? "" : "\n     ", failure.c_str());
+        // A walk that fails is replayed with: quellar_e2e - 'ITS STEPS'
+        if (!ok && row.group == "walk") std::printf("     its steps: %s\n", row.script.c_str());
         std::fflush(stdout);
         failed += ok ? 0 : 1;
     }

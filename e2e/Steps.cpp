@@ -1,46 +1,34 @@
-// The steps scenarios are written in: the start (stored options, Windows
-// version, resolution, computer name, 32-bit exe), what the user and Windows
-// do, and what must hold afterwards. Checks wait until they hold.
+// The step language that scenarios are written in: one table of verbs, each
+// with the form of its argument, what it means and what it does. A script is
+// steps separated by blanks ('quotes' keep blanks within one); every verb is
+// checked against the table before anything runs, and after every step the
+// safety rules must hold (Rules.cpp). Checks wait until they hold.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <vector>
 
-#include "e2e/Driver.h"
+#include "app/Layout.h"
+#include "e2e/Run.h"
 #include "resources/resource.h"
 
 namespace e2e {
 namespace {
 
-constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
 constexpr const char* kComputerName = "System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName";
+constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
 constexpr const char* kDuplicateNotice =
-    "There is another instance of this program already running.\r"
-    "If Quellar 2000 does not display immediately, please check\r"
-    "the system tray (next to the clock) for its icon.";
+    "Duplicate Instance|There is another instance of this program already running.\r"
+    "If Quellar 2000 does not display immediately, please check\rthe system tray (next to the clock) for its icon.";
 
-void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size) {
-    HKEY key;
-    if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
-    RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
-}
-void Put(HKEY root, const char* path, const std::string& name, const std::string& text) {
-    Put(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-}
-
-// A stored option: its exact text, "~" when absent, "?" when not a REG_SZ.
-std::string Stored(const char* key) {
-    char data[256] = "";
-    DWORD type = 0, size = sizeof data - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, kStore, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size)) return "~";
-    return type == REG_SZ ? data : "?";
-}
+struct Arg {
+    std::string text, name, value;  // NAME=VALUE is split
+    int number;
+};
 
 // As the driver found it, to be put back after each scenario.
 const std::string kHost = [] {
@@ -50,166 +38,87 @@ const std::string kHost = [] {
     return std::string(name);
 }();
 
-void Send(std::vector<INPUT> inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(30);
-}
-
-// A real click, or two, at a point of the screen.
-void ClickAt(POINT at, int clicks = 1, bool right = false) {
-    // Under Wine a warp of the pointer comes back later as motion: it settles first.
-    SetCursorPos(at.x, at.y);
-    Sleep(60);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(2 * at.x + 1, 65535, 2 * GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(2 * at.y + 1, 65535, 2 * GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send({input});
-    for (int i = 0; i < clicks; ++i) {
-        input.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-        INPUT up = input;
-        up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-        Send({input, up});
-    }
-}
-
 POINT Centre(RECT rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
-// Real keys: "r", "alt+d", "shift+end".
-void Press(const std::string& keys) {
-    static const struct {
-        const char* name;
-        WORD vk;
-    } kNames[] = {{"alt", VK_MENU},  {"shift", VK_SHIFT}, {"enter", VK_RETURN}, {"tab", VK_TAB},
-                  {"down", VK_DOWN}, {"end", VK_END},     {"home", VK_HOME},    {"esc", VK_ESCAPE}};
-    std::vector<INPUT> inputs;
-    for (std::size_t from = 0; from <= keys.size(); from = keys.find('+', from) + 1) {
-        const std::string key = keys.substr(from, keys.find('+', from) - from);
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = LOBYTE(VkKeyScanA(key[0]));
-        for (const auto& name : kNames) input.ki.wVk = key == name.name ? name.vk : input.ki.wVk;
-        inputs.push_back(input);
-        if (keys.find('+', from) == std::string::npos) break;
-    }
-    for (std::size_t i = inputs.size(); i-- > 0;) {
-        inputs.push_back(inputs[i]);
-        inputs.back().ki.dwFlags = KEYEVENTF_KEYUP;
-    }
-    Send(inputs);
+// In front, with a control holding the keyboard focus, so that keys reach it.
+bool ToFront(Run& run) {
+    return run.Expect(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return SetForegroundWindow(run.main()) && GetForegroundWindow() == run.main() &&
+                   GetGUIThreadInfo(GetWindowThreadProcessId(run.main(), nullptr), &info) &&
+                   IsChild(run.main(), info.hwndFocus);
+        },
+        "not in front");
 }
 
-bool Notify(DWORD message, HWND main) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = main;
-    data.uID = 1;
-    return Shell_NotifyIconA(message, &data) != FALSE;
+// Start-up fills the list last; a window just started is in front. Wine
+// resets the state of the keys (Alt among them) a moment after.
+bool Started(Run& run, int copy) {
+    run.copies[copy] = Start(run.exe);
+    run.current = copy;
+    if (copy == 1) return run.main() != nullptr;
+    return run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
+                      "it did not start") &&
+           (!IsWindowVisible(run.main()) || ToFront(run)) && (Sleep(300), true);
 }
 
-// Memory in another process, for the messages that point at a structure.
-class Remote {
-public:
-    Remote(HWND window, SIZE_T size) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        base_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~Remote() {
-        VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
-        CloseHandle(process_);
-    }
-    Remote(const Remote&) = delete;
-    Remote& operator=(const Remote&) = delete;
-    LPARAM At(SIZE_T offset = 0) const { return reinterpret_cast<LPARAM>(base_ + offset); }
-    void Write(const void* data, SIZE_T size, SIZE_T offset = 0) {
-        WriteProcessMemory(process_, base_ + offset, data, size, nullptr);
-    }
-    void Read(void* data, SIZE_T size, SIZE_T offset = 0) const {
-        ReadProcessMemory(process_, base_ + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE process_;
-    char* base_;
-};
-
-// The icon Wine's taskbar shows, through the tooltip it keeps per icon, whose
-// tool is the icon's place; false unless there is exactly one.
-bool ShownIcon(std::string& tip, RECT& place) {
-    const HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr);
-    DWORD shell = 0;
-    GetWindowThreadProcessId(taskbar, &shell);
-    int shown = 0;
-    for (HWND tooltip = nullptr; (tooltip = TopLevel(shell, TOOLTIPS_CLASSA, "", false, tooltip));) {
-        Remote remote(tooltip, sizeof(TTTOOLINFOA) + 128);
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        remote.Write(&tool, sizeof tool);
-        SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, remote.At());
-        remote.Read(&tool, sizeof tool);
-        if (tool.hwnd != taskbar || IsRectEmpty(&tool.rect)) continue;
-        char text[128] = "";
-        tool.lpszText = reinterpret_cast<char*>(remote.At(sizeof tool));
-        remote.Write(&tool, sizeof tool);
-        SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, remote.At());
-        remote.Read(text, sizeof text - 1, sizeof tool);
-        tip = text;
-        place = tool.rect;
-        MapWindowPoints(taskbar, nullptr, reinterpret_cast<POINT*>(&place), 2);
-        ++shown;
-    }
-    return shown == 1;
+bool Attach(Run& run) {
+    Program& copy = run.copies[0];
+    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, "Quellar 2000 v2.40")); }, 90000);
+    GetWindowThreadProcessId(copy.main, &copy.pid);
+    copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
+    return run.Check(copy.process, "no window");
 }
 
-// The program's calls of traced functions, "dll.Function(arguments) ...", one
-// a line: the relay trace of every traced process goes to the driver's
-// standard error, which run-group.sh keeps in this file.
-std::string TracedCalls(DWORD pid) {
-    std::ifstream trace("C:\\trace.log");
-    char prefix[16];
-    wsprintfA(prefix, "%04x:", pid);
-    std::string calls;
-    for (std::string line; std::getline(trace, line);) {
-        const std::size_t call = line.find(":Call ") + 6;
-        const std::size_t open = line.find('(', call);
-        if (line.rfind(prefix, 0) == 0 && call > 5 && line.find('.', call) < open && line.find(' ', call) > open) {
-            calls += line.substr(call) + "\n";
-        }
-    }
-    return calls;
+// Keys go to the window in front, or to the tray menu open over a hidden one.
+bool Keys(Run& run, const std::vector<std::string>& keys) {
+    if (IsWindowVisible(run.main()) && !ToFront(run)) return false;
+    for (const std::string& key : keys) Press(key);
+    return true;
 }
 
-struct Run {
-    std::string exe = "C:\\q64\\Quellar.exe";
-    Program copies[2];  // the first copy and a second one
-    int current = 0;
-    HWND box = nullptr;
-    std::string why;
-    Program& program() { return copies[current]; }
-    HWND main() { return copies[current].main; }
-    HWND control(const std::string& name) { return Control(main(), name); }
-    bool Check(bool ok, const std::string& failure) { return why = ok ? why : failure, ok; }
-    template <class Condition>
-    bool Expect(Condition condition, const std::string& failure, DWORD ms = kPatienceMs) {
-        return Check(WaitFor(condition, ms), failure);
+std::vector<std::string> Characters(const std::string& text) {
+    std::vector<std::string> keys;
+    for (char character : text) keys.push_back(std::string(1, character));
+    return keys;
+}
+
+// Every access key of the window and the tray menu.
+std::vector<std::string> AccessLetters() {
+    std::string letters;
+    for (std::size_t i = 0; i < quellar::kControlCount + quellar::kMenuCount; ++i) {
+        const char key =
+            quellar::AccessKey(i < quellar::kControlCount ? quellar::ControlTable()[i].text
+                                                          : quellar::MenuTable()[i - quellar::kControlCount].caption);
+        if (key && letters.find(static_cast<char>(key + 32)) == std::string::npos)
+            letters += static_cast<char>(key + 32);
     }
-    bool Quiet(bool ok, const std::string& failure) { return Sleep(kQuietMs), Check(ok, failure); }
-    // In front, with a control holding the keyboard focus, so that keys reach it.
-    bool ToFront() {
-        return Expect(
-            [&] {
-                GUITHREADINFO info{};
-                info.cbSize = sizeof info;
-                return SetForegroundWindow(main()) && GetForegroundWindow() == main() &&
-                       GetGUIThreadInfo(GetWindowThreadProcessId(main(), nullptr), &info) &&
-                       IsChild(main(), info.hwndFocus);
-            },
-            "not in front");
-    }
-};
+    return Characters(letters);
+}
+
+bool Click(Run& run, const std::string& name) {
+    RECT place;
+    return run.Check(GetWindowRect(run.control(name), &place), "no " + name) && ToFront(run) &&
+           (ClickAt(Centre(place)), true);
+}
+
+bool ClickIcon(Run& run, bool right) {
+    std::string tip;
+    RECT place;
+    return run.Check(ShownIcon(tip, place), "no one icon") && (ClickAt(Centre(place), right ? 1 : 2, right), true);
+}
+
+std::string IconTip() {
+    std::string tip;
+    RECT place;
+    return ShownIcon(tip, place) ? tip : "";
+}
+
+std::string Checked(Run& run, const std::string& name) {
+    return std::to_string(SendMessageA(run.control(name), BM_GETCHECK, 0, 0));
+}
 
 // The program's box of this title and text, with exactly these buttons.
 bool Asks(Run& run, const std::string& arg, std::vector<int> buttons) {
@@ -218,11 +127,35 @@ bool Asks(Run& run, const std::string& arg, std::vector<int> buttons) {
         !run.Check(Text(GetDlgItem(run.box, 0xFFFF)) == text, "it says " + Text(GetDlgItem(run.box, 0xFFFF)))) {
         return false;
     }
-    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-        const bool wanted = std::find(buttons.begin(), buttons.end(), id) != buttons.end();
-        if (!run.Check((GetDlgItem(run.box, id) != nullptr) == wanted, "other buttons")) return false;
-    }
-    return true;
+    bool exactly = true;
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
+        exactly =
+            exactly && (GetDlgItem(run.box, id) != nullptr) == (std::count(buttons.begin(), buttons.end(), id) > 0);
+    return run.Check(exactly, "other buttons");
+}
+
+bool Answer(Run& run, int id) {
+    PostMessageA(run.box, WM_COMMAND, id, reinterpret_cast<LPARAM>(GetDlgItem(run.box, id)));
+    return run.Expect([&] { return !IsWindow(run.box); }, "the box stays");
+}
+
+// Chooses an item of the action list by its text, with the arrow keys.
+bool Choose(Run& run, const std::string& item) {
+    HWND list = run.control("lstAdvanced");
+    const auto at =
+        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
+    if (!run.Check(at != CB_ERR, "no item " + item) || !Click(run, "lstAdvanced")) return false;
+    const auto now = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return Keys(run,
+                std::vector<std::string>(static_cast<std::size_t>(std::abs(at - now)), at > now ? "down" : "up")) &&
+           run.Expect([&] { return Text(list) == item; }, "the list reads " + Text(list));
+}
+
+bool ClientSize(Run& run, int width, int height) {
+    RECT client;
+    GetClientRect(run.main(), &client);
+    return run.Check(std::abs(client.right - width) <= 1 && std::abs(client.bottom - height) <= 1,
+                     std::to_string(client.right) + "x" + std::to_string(client.bottom));
 }
 
 // Every caption, in the font the program is meant to ask for, within the room
@@ -254,143 +187,149 @@ bool CaptionsFit(Run& run, const std::string& face, int height) {
     return fits;
 }
 
-bool Step(Run& run, const std::string& verb, const std::string& arg) {
-    const std::string name = arg.substr(0, arg.find('=')), value = arg.substr(arg.find('=') + 1);
-    const int number = std::atoi(arg.c_str());
-    const HWND main = run.main();
-    // The start.
-    if (verb == "exe32") return run.exe = "C:\\q32\\Quellar.exe", true;
-    if (verb == "win") return Put(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe", "Version", arg), true;
-    if (verb == "dpi")
-        return Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &number, 4), true;
-    if (verb == "host") return Put(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", arg), true;
-    if (verb == "put") return Put(HKEY_CURRENT_USER, kStore, name, value), true;
-    if (verb == "start") {
-        run.copies[0] = Start(run.exe);
-        run.current = 0;
-        // Start-up fills the list last; a window just started is in front. Wine
-        // resets the state of the keys (Alt among them) a moment after.
-        return run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
-                          "it did not start") &&
-               (!IsWindowVisible(run.main()) || run.ToFront()) && (Sleep(300), true);
-    }
-    if (verb == "second") return run.copies[1] = Start(run.exe), run.current = 1, run.main() != nullptr;
-    if (verb == "first") return run.current = 0, true;
-    if (verb == "attach") {  // a copy that someone else started, by its caption
-        Program& copy = run.copies[0];
-        WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, "Quellar 2000 v2.40")); }, 90000);
-        GetWindowThreadProcessId(copy.main, &copy.pid);
-        copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
-        return run.Check(copy.process, "no window");
-    }
-    // What the user does.
-    if (verb == "click") {
-        HWND control = run.control(arg);
-        RECT place;
-        return GetWindowRect(control, &place) && run.ToFront() && (ClickAt(Centre(place)), true);
-    }
-    if (verb == "tab") {
-        HWND tabs = run.control("SSTabQuellar");
-        Remote remote(tabs, sizeof(RECT));
-        RECT item{};
-        SendMessageA(tabs, TCM_GETITEMRECT, number, remote.At());
-        remote.Read(&item, sizeof item);
-        MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&item), 2);
-        return run.ToFront() && (ClickAt(Centre(item)), true);
-    }
-    // Keys go to the window in front, or to the tray menu open over a hidden one.
-    if ((verb == "key" || verb == "type" || verb == "letters") && IsWindowVisible(main) && !run.ToFront()) return false;
-    if (verb == "key") return Press(arg), true;
-    if (verb == "type" || verb == "letters") {  // letters: every access key of the window and the tray menu, alone
-        for (char c : verb == "type" ? arg : "lsrpfdmcvbx") Press(std::string(1, c));
-        return true;
-    }
-    if (verb == "fill")
-        return Step(run, "click", name) && (Press("home"), Press("shift+end"), Step(run, "type", value));
-    if (verb == "sleep") return Sleep(1000 * number), true;
-    if (verb == "answer") {
-        const int id = arg == "yes" ? IDYES : arg == "no" ? IDNO : IDOK;
-        PostMessageA(run.box, WM_COMMAND, id, reinterpret_cast<LPARAM>(GetDlgItem(run.box, id)));
-        return run.Expect([&] { return !IsWindow(run.box); }, "the box stays");
-    }
-    if (verb == "trayicon") {
-        std::string tip;
-        RECT place;
-        return run.Check(ShownIcon(tip, place), "no one icon") &&
-               (ClickAt(Centre(place), 2 - (arg == "right"), arg == "right"), true);
-    }
-    // What Windows and the shell do.
-    if (verb == "post") return PostMessageA(main, WM_MOUSEMOVE, 0, number);
-    if (verb == "minimise") return PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    if (verb == "close") return PostMessageA(main, WM_CLOSE, 0, 0);
-    if (verb == "endsession") {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutA(main, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
-        return run.Check(answer == TRUE, "it vetoes") &&
-               SendMessageTimeoutA(main, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
-    }
-    if (verb == "taskbar") {  // a new taskbar: it knows no icons and says so to every top-level window
-        Notify(NIM_DELETE, main);
-        return SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    }
-    // What must hold.
+// The only ExitWindowsEx call, with these flags, then the icon removed.
+bool Exited(Run& run, int flags) {
     const DWORD pid = run.program().pid;
-    if (verb == "ask") return Asks(run, arg, {IDYES, IDNO});
-    if (verb == "duplicate") return Asks(run, std::string("Duplicate Instance|") + kDuplicateNotice, {IDOK});
-    if (verb == "nobox") return run.Quiet(!TopLevel(pid, "#32770", arg, true), "a box is open");
-    if (verb == "menu") return run.Expect([&] { return TopLevel(pid, "#32768", "", true); }, "no menu");
-    if (verb == "nomenu") return run.Quiet(!TopLevel(pid, "#32768", "", true), "a menu is open");
-    if (verb == "is") {
-        const auto checked = [&] { return std::to_string(SendMessageA(run.control(name), BM_GETCHECK, 0, 0)); };
-        return run.Expect([&] { return checked() == value; }, arg + " but is " + checked());
+    if (!run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000)) return false;
+    char wanted[48];
+    wsprintfA(wanted, "user32.ExitWindowsEx(%08x,ffffffff)", flags);
+    const std::string calls = TracedCalls(pid), exits = "user32.ExitWindowsEx(";
+    const std::size_t at = calls.find(exits);
+    return run.Check(at != std::string::npos && calls.compare(at, strlen(wanted), wanted) == 0 &&
+                         calls.find(exits, at + 1) == std::string::npos &&
+                         calls.find("shell32.Shell_NotifyIconA(00000002,", at) != std::string::npos,
+                     "its calls were:\n" + calls);
+}
+
+// The shutdown privilege enabled before ExitWindowsEx, or never asked for.
+bool Privilege(Run& run, bool enabled) {
+    std::string calls = TracedCalls(run.program().pid);
+    calls.resize(std::min(calls.size(), calls.find("user32.ExitWindowsEx(")));
+    const bool asked = calls.find("\"SeShutdownPrivilege\"") != std::string::npos;
+    const bool adjusted =
+        asked && calls.find("AdjustTokenPrivileges(", calls.find("\"SeShutdownPrivilege\"")) != std::string::npos;
+    return run.Check(enabled ? adjusted : !asked && calls.find("OpenProcessToken(") == std::string::npos,
+                     "its calls were:\n" + calls);
+}
+
+// The trace shows texts quoted, with each backslash doubled.
+bool Opened(Run& run, const std::string& target) {
+    std::string quoted = "\"";
+    for (char c : target) quoted += c == '\\' ? "\\\\" : std::string(1, c);
+    return run.Expect(
+        [&] {
+            return TracedCalls(run.program().pid).find("ShellExecuteA(") != std::string::npos &&
+                   TracedCalls(run.program().pid).find(" " + quoted + "\",") != std::string::npos;
+        },
+        "its calls were:\n" + TracedCalls(run.program().pid));
+}
+
+bool EndSession(Run& run) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(run.main(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
+    // The program may end while it answers the second.
+    return run.Check(answer == TRUE, "it vetoes") &&
+           (SendMessageTimeoutA(run.main(), WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kPatienceMs, nullptr), true);
+}
+
+// The real pointer moved along the top margin of the window, over client x
+// coordinates FROM-TO, a pixel at a time.
+bool Sweep(Run& run, const std::string& range) {
+    POINT from = {std::atoi(range.c_str()), 3}, to = {std::atoi(range.c_str() + range.find('-') + 1), 3};
+    if (!ToFront(run)) return false;
+    ClientToScreen(run.main(), &from);
+    ClientToScreen(run.main(), &to);
+    for (; from.x <= to.x; ++from.x) MoveTo(from);
+    return true;
+}
+
+// What a step's handler gets: the run and the step's argument.
+struct Step {
+    Run& r;
+    const Arg& a;
+};
+using Handler = bool (*)(Step);
+struct Verb {
+    const char* name;
+    const char* form;
+    const char* meaning;
+    Handler run;
+};
+
+// clang-format off
+const Verb kVerbs[] = {
+    // The start.
+    {"win", "VERSION", "Wine reports this Windows (win98, nt40, winxp, ...) to the program", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe", "Version", c.a.text), true; }},
+    {"dpi", "N", "the screen has N dots per inch", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &c.a.number, 4), true; }},
+    {"host", "NAME", "the computer's name", [](Step c) -> bool { return Put(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", c.a.text), true; }},
+    {"put", "KEY=TEXT", "an option stored before the start", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, kStore, c.a.name, c.a.value), true; }},
+    {"start", "", "the program started; waits until start-up has filled the list", [](Step c) -> bool { return Started(c.r, 0); }},
+    {"second", "", "a second copy started; the steps after it are about that copy", [](Step c) -> bool { return Started(c.r, 1); }},
+    {"first", "", "the steps after it are about the first copy again", [](Step c) -> bool { return c.r.current = 0, true; }},
+    {"attach", "", "the copy that someone else started, found by its caption", [](Step c) -> bool { return Attach(c.r); }},
+    // What the user does.
+    {"click", "CONTROL", "a real click on the control", [](Step c) -> bool { return Click(c.r, c.a.text); }},
+    {"tab", "N", "a real click on the N-th tab (0 to 2)", [](Step c) -> bool { return ToFront(c.r) && (ClickAt(Centre(TabPlace(c.r.control("SSTabQuellar"), c.a.number))), true); }},
+    {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
+    {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
+    {"letters", "", "every access key letter of the window and the tray menu, typed alone", [](Step c) -> bool { return Keys(c.r, AccessLetters()); }},
+    {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return Click(c.r, c.a.name) && Keys(c.r, {"home", "shift+end"}) && Keys(c.r, Characters(c.a.value)); }},
+    {"choose", "ITEM", "the action list's item chosen with the arrow keys", [](Step c) -> bool { return Choose(c.r, c.a.text); }},
+    {"sleep", "SECONDS", "time passes", [](Step c) -> bool { return Sleep(1000 * c.a.number), true; }},
+    {"answer", "yes|no|ok", "the open box answered", [](Step c) -> bool { return Answer(c.r, c.a.text == "yes" ? IDYES : c.a.text == "no" ? IDNO : IDOK); }},
+    {"trayicon", "double|right", "a real double click, or right click, on the one tray icon", [](Step c) -> bool { return ClickIcon(c.r, c.a.text == "right"); }},
+    {"sweep", "FROM-TO", "the real pointer moved along the window's top margin, over these client x", [](Step c) -> bool { return Sweep(c.r, c.a.text); }},
+    // What Windows, the shell and other programs do.
+    {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
+    {"timer", "", "another program posts the countdown's timer message", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_TIMER, 1, 0) != FALSE; }},
+    {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
+    {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
+    {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},
+    {"taskbar", "", "a new taskbar, which knows no icons and says so", [](Step c) -> bool { return RemoveIcon(c.r.main()), SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != FALSE; }},
+    // What must hold.
+    {"ask", "TITLE|TEXT", "the program asks this, with Yes and No", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
+    {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
+    {"nobox", "[TITLE]", "no box of the program is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
+    {"menu", "", "the tray menu is open", [](Step c) -> bool { return c.r.Expect([&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
+    {"nomenu", "", "no menu is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
+    {"is", "CHECKBOX=0|1", "the check box's state", [](Step c) -> bool { return c.r.Expect([&] { return Checked(c.r, c.a.name) == c.a.value; }, c.a.text + " but is " + Checked(c.r, c.a.name)); }},
+    {"text", "CONTROL=TEXT", "the control's text", [](Step c) -> bool { return c.r.Expect([&] { return Text(c.r.control(c.a.name)) == c.a.value; }, Text(c.r.control(c.a.name))); }},
+    {"enabled", "CONTROL=0|1", "the control is enabled, or not", [](Step c) -> bool { return c.r.Expect([&] { return IsWindowEnabled(c.r.control(c.a.name)) == (c.a.value == "1"); }, c.a.text); }},
+    {"store", "F,D,M", "the stored Force, Disable, Minimise texts; ~ absent", [](Step c) -> bool { return c.r.Expect([&] { return StoredOptions() == c.a.text; }, "the store holds " + StoredOptions()); }},
+    {"shown", "", "the window is shown", [](Step c) -> bool { return c.r.Expect([&] { return IsWindowVisible(c.r.main()) && !IsIconic(c.r.main()); }, "not shown"); }},
+    {"hidden", "", "the window is minimised and hidden", [](Step c) -> bool { return c.r.Expect([&] { return !IsWindowVisible(c.r.main()) && IsIconic(c.r.main()); }, "not hidden"); }},
+    {"icon", "", "the tray icon is there", [](Step c) -> bool { return c.r.Expect([&] { return IconPresent(c.r.main()); }, "no icon"); }},
+    {"noicon", "", "no tray icon", [](Step c) -> bool { return c.r.Expect([&] { return !IconPresent(c.r.main()); }, "an icon"); }},
+    {"tip", "TEXT", "the shown icon's tip", [](Step c) -> bool { return c.r.Expect([&] { return IconTip() == c.a.text; }, "the tip reads " + IconTip()); }},
+    {"running", "", "the program still runs", [](Step c) -> bool { return c.r.Quiet(Running(c.r.program()), "it ended"); }},
+    {"ended", "", "the program has ended", [](Step c) -> bool { return c.r.Expect([&] { return !Running(c.r.program()); }, "still running"); }},
+    {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
+    {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
+    {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},
+    {"size", "WxH", "the window's client area in pixels, give or take one", [](Step c) -> bool { return ClientSize(c.r, c.a.number, std::atoi(c.a.text.c_str() + c.a.text.find('x') + 1)); }},
+    {"fit", "FACE=HEIGHT", "the program asks for this font, and no caption is cut", [](Step c) -> bool { return CaptionsFit(c.r, c.a.name, std::atoi(c.a.value.c_str())); }},
+};
+// clang-format on
+
+const Verb* Find(const std::string& name) {
+    for (const Verb& verb : kVerbs)
+        if (name == verb.name) return &verb;
+    return nullptr;
+}
+
+std::vector<std::string> Tokens(const std::string& script) {
+    std::vector<std::string> tokens(1);
+    bool quoted = false;
+    for (char c : script) {
+        if (c == '\'')
+            quoted = !quoted;
+        else if (quoted || (c != ' ' && c != '\n'))
+            tokens.back() += c;
+        else if (!tokens.back().empty())
+            tokens.emplace_back();
     }
-    if (verb == "text") return run.Expect([&] { return Text(run.control(name)) == value; }, Text(run.control(name)));
-    if (verb == "enabled") return run.Expect([&] { return IsWindowEnabled(run.control(name)) == (value == "1"); }, arg);
-    if (verb == "store") {
-        const auto stored = [] { return Stored("Force") + "," + Stored("Disable") + "," + Stored("Minimise"); };
-        return run.Expect([&] { return stored() == arg; }, "the store holds " + stored());
-    }
-    if (verb == "shown") return run.Expect([&] { return IsWindowVisible(main) && !IsIconic(main); }, "not shown");
-    if (verb == "hidden") return run.Expect([&] { return !IsWindowVisible(main) && IsIconic(main); }, "not hidden");
-    if (verb == "icon") return run.Expect([&] { return Notify(NIM_MODIFY, main); }, "no icon");
-    if (verb == "noicon") return run.Expect([&] { return !Notify(NIM_MODIFY, main); }, "an icon");
-    if (verb == "tip") {
-        std::string tip;
-        RECT place;
-        return run.Expect([&] { return ShownIcon(tip, place) && tip == arg; }, "the tip reads " + tip);
-    }
-    if (verb == "running") return run.Quiet(Running(run.program()), "it ended");
-    if (verb == "ended") return run.Expect([&] { return !Running(run.program()); }, "still running");
-    if (verb == "exit") {  // the only ExitWindowsEx call, then the icon removed; long enough for a countdown
-        if (!run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000)) return false;
-        char wanted[48];
-        wsprintfA(wanted, "user32.ExitWindowsEx(%08x,ffffffff)", number);
-        const std::string calls = TracedCalls(pid), exits = "user32.ExitWindowsEx(";
-        const std::size_t at = calls.find(exits);
-        return run.Check(at != std::string::npos && calls.compare(at, strlen(wanted), wanted) == 0 &&
-                             calls.find(exits, at + 1) == std::string::npos &&
-                             calls.find("shell32.Shell_NotifyIconA(00000002,", at) != std::string::npos,
-                         "its calls were:\n" + calls);
-    }
-    if (verb == "priv") {  // enabled before ExitWindowsEx, or never touched
-        std::string calls = TracedCalls(pid);
-        calls.resize(std::min(calls.size(), calls.find("user32.ExitWindowsEx(")));
-        const bool enabled =
-            calls.find("OpenProcessToken(") != std::string::npos && calls.find(",00000028,") != std::string::npos &&
-            calls.find("\"SeShutdownPrivilege\"") != std::string::npos &&
-            calls.find("AdjustTokenPrivileges(") != std::string::npos && calls.find(",00000010,") != std::string::npos;
-        return run.Check(arg == "1" ? enabled : calls.find("advapi32.") == std::string::npos,
-                         "its calls were:\n" + calls);
-    }
-    if (verb == "size") {
-        RECT client;
-        GetClientRect(main, &client);
-        return run.Check(
-            std::abs(client.right - number) <= 1 && std::abs(client.bottom - std::atoi(&arg[arg.find('x') + 1])) <= 1,
-            std::to_string(client.right) + "x" + std::to_string(client.bottom));
-    }
-    if (verb == "fit") return CaptionsFit(run, name, std::atoi(value.c_str()));
-    return run.Check(false, "no such step");
+    if (tokens.back().empty()) tokens.pop_back();
+    return tokens;
 }
 
 // Each scenario starts where a user who never ran the program would.
@@ -398,38 +337,46 @@ void CleanUp(Run& run) {
     for (Program& copy : run.copies) {
         const HWND main = copy.main;
         Stop(copy);
-        Notify(NIM_DELETE, main);
+        RemoveIcon(main);
     }
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe");
-    Step(run, "dpi", "96");
+    const int dpi = 96;
+    Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, 4);
     Put(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", kHost);
 }
 
 }  // namespace
 
-bool RunScenario(const std::string& script, std::string& failure) {
+void PrintVerbs() {
+    for (const Verb& verb : kVerbs) std::printf("%-10s %-14s %s\n", verb.name, verb.form, verb.meaning);
+}
+
+bool CheckScript(const std::string& script, std::string& failure) {
+    for (const std::string& token : Tokens(script))
+        if (!Find(token.substr(0, token.find(':')))) return failure = token + ": no such step", false;
+    return true;
+}
+
+bool RunScenario(const std::string& exe, const std::string& script, std::string& failure) {
     Run run;
+    run.exe = exe;
     CleanUp(run);
-    bool ok = true;
-    // Steps are separated by blanks; 'quotes' keep blanks within one.
-    std::string token;
-    bool quoted = false;
-    for (char c : script + " ") {
-        if (c == '\'') {
-            quoted = !quoted;
-        } else if (c != ' ' || quoted) {
-            token += c;
-        } else if (!token.empty()) {
-            const std::size_t colon = token.find(':');
-            if (!Step(run, token.substr(0, colon), colon == std::string::npos ? "" : token.substr(colon + 1))) {
-                failure = token + ": " + run.why;
-                ok = false;
-                break;
-            }
-            token.clear();
+    run.store = StoredOptions();
+    bool ok = CheckScript(script, failure);
+    for (const std::string& token : ok ? Tokens(script) : std::vector<std::string>()) {
+        const std::size_t colon = token.find(':');
+        const std::string verb = token.substr(0, colon),
+                          text = colon == std::string::npos ? "" : token.substr(colon + 1);
+        const Arg arg{text, text.substr(0, text.find('=')), text.substr(text.find('=') + 1), std::atoi(text.c_str())};
+        BeforeStep(run, verb, text);
+        if (!Find(verb)->run({run, arg}) || !RulesHold(run, verb, text)) {
+            failure = token + ": " + run.why;
+            ok = false;
+            break;
         }
     }
+    if (ok && !TrayStillAnswers(run)) ok = false, failure = "at the end: " + run.why;
     CleanUp(run);
     return ok;
 }

@@ -1,17 +1,21 @@
 # The tests of the real program under Wine (native build): the scenario
-# groups, make run for a new account, and the release's imports. Name the
-# Windows build folders with -DQUELLAR_WIN64_BUILD_DIR and -DQUELLAR_WIN32_BUILD_DIR.
+# groups on both builds, make run for a new account, and the release's
+# imports. Name the Windows build folders with -DQUELLAR_WIN64_BUILD_DIR and
+# -DQUELLAR_WIN32_BUILD_DIR. A group's driver output and relay trace are kept
+# in e2e-logs/ of the build folder.
 set(QUELLAR_WIN64_BUILD_DIR "" CACHE PATH "x86_64 build folder with Quellar.exe and quellar_e2e.exe")
 set(QUELLAR_WIN32_BUILD_DIR "" CACHE PATH "i686 build folder with the release Quellar.exe")
 
 if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   set(e2e ${CMAKE_CURRENT_LIST_DIR})
-  foreach(group start actions keys tray closing countdown countdown-log-off countdown-shutdown countdown-reboot
-          countdown-power-down i686 dpi dpi-without-wine-fonts)
-    add_test(NAME e2e_${group}
-      COMMAND ${e2e}/run-group.sh ${QUELLAR_WIN64_BUILD_DIR} ${QUELLAR_WIN32_BUILD_DIR} ${group})
-    set_tests_properties(e2e_${group} PROPERTIES TIMEOUT 240 LABELS e2e
-      ENVIRONMENT E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template)
+  foreach(group start actions keys tray closing countdown-a countdown-b countdown-c countdown-d dpi
+          dpi-without-wine-fonts dpi-tray walk)
+    foreach(bits 64 32)
+      add_test(NAME e2e_${group}_${bits}
+        COMMAND ${e2e}/run-group.sh ${QUELLAR_WIN64_BUILD_DIR} ${QUELLAR_WIN32_BUILD_DIR} ${group})
+      set_tests_properties(e2e_${group}_${bits} PROPERTIES TIMEOUT 240 LABELS e2e
+        ENVIRONMENT "E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template;E2E_BITS=${bits};E2E_LOGS=${CMAKE_BINARY_DIR}/e2e-logs/${group}_${bits}")
+    endforeach()
   endforeach()
   add_test(NAME e2e_make_run COMMAND ${e2e}/make-run-test.sh ${QUELLAR_WIN64_BUILD_DIR})
   set_tests_properties(e2e_make_run PROPERTIES TIMEOUT 300 LABELS e2e)

@@ -51,7 +51,6 @@ public:
     // The shell's taskbar was made anew and has forgotten every tray icon.
     virtual void Form_TaskbarCreated() = 0;
     virtual void OnClick(ControlId control) = 0;  // buttons, and the list when an item is chosen
-    virtual void OnMenu(MenuId item) = 0;
     virtual void OnTimer(ControlId timer) = 0;
 
 protected:
@@ -75,9 +74,9 @@ public:
     virtual bool Checked(MenuId item) = 0;
     virtual void SetChecked(MenuId item, bool checked) = 0;
     virtual void SetMenuCaption(MenuId item, const std::string& caption) = 0;
-    // Shows the menu at the mouse and returns when it closes; a chosen item
-    // arrives as OnMenu before this returns.
-    virtual void PopupMenu(MenuId menu) = 0;
+    // Shows the menu at the mouse and returns the item chosen, or the menu
+    // itself when none was, once the menu has closed.
+    virtual MenuId PopupMenu(MenuId menu) = 0;
 
     // The main window. Changing the state runs Form_Resize, as it does on Windows.
     virtual WindowState State() = 0;
@@ -95,6 +94,8 @@ public:
 
     // The application.
     virtual int MsgBox(const std::string& prompt, int style, const std::string& title) = 0;
+    // The program's open message box comes to the front.
+    virtual void BringBoxToFront() = 0;
     virtual bool PrevInstance() = 0;
     virtual std::string AppTitle() = 0;
     virtual void SetAppTitle(const std::string& title) = 0;

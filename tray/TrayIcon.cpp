@@ -20,16 +20,28 @@ void frmQuellar::Form_Resize() {
 }
 
 // The shell puts the mouse message where a position's x would be; the window
-// measures in twips, so the number comes back by dividing.
+// measures in twips, so the number comes back by dividing, rounded to the
+// whole number it was (the division need not give it exactly). Only a window
+// in the tray has an icon: a shown one gets real pointer moves, which must
+// never act as the icon's clicks.
 void frmQuellar::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
-    const float message = x / ui_.TwipsPerPixelX();
-    if (message == static_cast<float>(modSysTray::WM_LBUTTONDBLCLK)) {
+    if (ui_.State() != WindowState::Minimised) return;
+    const float pixels = x / ui_.TwipsPerPixelX();
+    if (pixels < 0) return;
+    const auto message = static_cast<std::uint32_t>(pixels + 0.5f);
+    if (message != modSysTray::WM_LBUTTONDBLCLK && message != modSysTray::WM_RBUTTONUP) return;
+    // One question at a time: while a box is open, the icon shows that box.
+    if (questionOpen_) {
+        ui_.BringBoxToFront();
+        return;
+    }
+    if (message == modSysTray::WM_LBUTTONDBLCLK) {
         ui_.SetState(WindowState::Normal);
         ui_.SetForegroundWindow(ui_.WindowHandle());
         ui_.Show();
-    } else if (message == static_cast<float>(modSysTray::WM_RBUTTONUP)) {
+    } else {
         ui_.SetForegroundWindow(ui_.WindowHandle());
-        ui_.PopupMenu(MenuId::mPopupSys);
+        OnMenu(ui_.PopupMenu(MenuId::mPopupSys));
     }
 }
 

@@ -4,7 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/Container.h"
-#include "platform/win32/DialogFont.h"
+#include "platform/win32/Link.h"
 #include "platform/win32/Shell32.h"
 #include "resources/resource.h"
 
@@ -14,50 +14,10 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTimerId = 1;
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
-constexpr int kDropListHeight = 120;  // pixels of the combo's list below its field
-
-int Index(ControlId id) { return static_cast<int>(id); }
 
 // What the control a key goes to wants of the dialog keys.
 LRESULT DialogCode(MSG& msg) {
     return SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-}
-
-DWORD LabelStyle(const ControlSpec& row) {
-    DWORD style = SS_NOPREFIX;
-    if (row.tooltip || row.kind == ControlKind::HyperLink) style |= SS_NOTIFY;  // so it sees the mouse
-    switch (row.align) {
-        case Align::Centre: return style | SS_CENTER;
-        case Align::Right: return style | SS_RIGHT;
-        case Align::Left: return style | (row.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP);
-    }
-    return style;
-}
-
-struct ControlClass {
-    const char* className;
-    DWORD style;
-    DWORD exStyle;
-};
-
-ControlClass ClassFor(const ControlSpec& row) {
-    switch (row.kind) {
-        case ControlKind::TabStrip: return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0};
-        case ControlKind::PictureBox:
-        case ControlKind::Frame:
-            return {ids::kContainerClass, WS_CLIPCHILDREN,
-                    static_cast<DWORD>(WS_EX_CONTROLPARENT |
-                                       (row.kind == ControlKind::PictureBox && row.border ? WS_EX_CLIENTEDGE : 0))};
-        case ControlKind::CommandButton: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
-        case ControlKind::CheckBox: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
-        case ControlKind::TextBox: return {"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-        case ControlKind::ComboBox: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
-        case ControlKind::Label:
-        case ControlKind::HyperLink: return {"STATIC", LabelStyle(row), 0};
-        case ControlKind::Timer: break;
-    }
-    return {nullptr, 0, 0};
 }
 
 // Milliseconds of a clock that only moves forward.
@@ -115,88 +75,6 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     CreatePopupMenu();
     return true;
 }
-
-void MainWindow::CreateControls(HINSTANCE instance) {
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& row = ControlTable()[i];
-        if (row.kind == ControlKind::Timer) continue;
-        HWND control = CreateControl(instance, row);
-        // A new child goes beneath its siblings, so the table order becomes
-        // the stacking order, which is the order Tab follows.
-        controls_[i] = control;
-        // A drop-down combo does not take its text from the window's name.
-        if (row.kind == ControlKind::ComboBox) SetWindowTextA(control, row.text);
-    }
-    HWND tabs = Control(ControlId::SSTabQuellar);
-    for (int i = 0; i < 3; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(Form().tabCaptions[i]);
-        SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
-    }
-    // The tab strip lies beneath its pages, which are its siblings.
-    SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(Control(ControlId::txtCounter), EM_LIMITTEXT, Row(ControlId::txtCounter).maxLength, 0);
-    font_.reset(ChooseDialogFont(dpi_, hwnd_, controls_.data()));
-    for (HWND control : controls_) {
-        if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    }
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (ControlTable()[i].url) linkTargets_[i] = ControlTable()[i].url;
-    }
-    ShowSelectedPage();
-}
-
-HWND MainWindow::CreateControl(HINSTANCE instance, const ControlSpec& row) {
-    // Children of the tab strip are made its siblings, placed over it.
-    HWND parent = hwnd_;
-    int left = ToPixels(row.place.left);
-    int top = ToPixels(row.place.top);
-    if (row.container == ControlId::SSTabQuellar) {
-        const ControlSpec& tabs = Row(ControlId::SSTabQuellar);
-        left += ToPixels(tabs.place.left);
-        top += ToPixels(tabs.place.top);
-    } else if (row.container != ControlId::None) {
-        parent = Control(row.container);
-    }
-    int height = ToPixels(row.place.height);
-    if (row.kind == ControlKind::ComboBox) height += kDropListHeight;
-
-    const ControlClass cls = ClassFor(row);
-    const DWORD style = WS_CHILD | WS_VISIBLE | cls.style | (row.enabled ? 0 : WS_DISABLED);
-    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Control(Index(row.id))));
-    return CreateWindowExA(cls.exStyle, cls.className, row.text, style, left, top, ToPixels(row.place.width), height,
-                           parent, id, instance, const_cast<ControlSpec*>(&row));
-}
-
-void MainWindow::CreateTooltips(HINSTANCE instance) {
-    HWND tips =
-        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& row = ControlTable()[i];
-        if (!row.tooltip) continue;
-        TTTOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V1_SIZE;  // common controls before version 6 refuse the newer size
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd_;
-        tool.uId = reinterpret_cast<UINT_PTR>(controls_[i]);
-        tool.lpszText = const_cast<char*>(row.tooltip);
-        SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
-// The hidden "&SysTray" menu: only its items exist, shown as a pop-up.
-void MainWindow::CreatePopupMenu() {
-    popup_.reset(::CreatePopupMenu());
-    for (std::size_t i = 1; i < kMenuCount; ++i) {
-        const MenuSpec& item = MenuTable()[i];
-        const bool separator = std::string(item.caption) == "-";
-        AppendMenuA(popup_.get(), separator ? MF_SEPARATOR : MF_STRING, ids::MenuItem(static_cast<int>(i)),
-                    separator ? nullptr : item.caption);
-    }
-}
-
 void MainWindow::ShowFirstOrAgain() {
     ShowWindow(hwnd_, SW_SHOW);
     if (shownBefore_) return;
@@ -209,7 +87,8 @@ void MainWindow::ShowFirstOrAgain() {
 // The timer keeps to its schedule: each tick is armed for the next whole
 // period since the start, so that lateness does not add up.
 void MainWindow::SetInterval(int milliseconds) {
-    if (milliseconds > 0) {
+    armed_ = milliseconds > 0;
+    if (armed_) {
         SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
     } else {
         KillTimer(hwnd_, kTimerId);
@@ -221,11 +100,8 @@ void MainWindow::SetLinkTarget(ControlId link, const std::string& target) {
 }
 
 void MainWindow::Close() {
-    if (closing_) return;  // a second close while the first still asks
-    closing_ = true;
     std::int16_t cancel = 0;
     events_->Form_Unload(cancel);
-    closing_ = false;
     if (cancel == 0) DestroyWindow(hwnd_);
 }
 
@@ -247,9 +123,9 @@ bool MainWindow::PreTranslate(MSG& msg) {
         DispatchMessageA(&msg);
         return true;
     }
-    // Enter presses the focused button, as Space does.
+    // Enter presses the focused button or opens the focused link, as Space does.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN &&
-        (DialogCode(msg) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        ((DialogCode(msg) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) || IsLink(msg.hwnd))) {
         SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
         return true;
     }
@@ -273,7 +149,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
         case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        case WM_CTLCOLORSTATIC: return OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (IsLink(item.hwndItem)) DrawLink(item);
+            return TRUE;
+        }
         case WM_SETCURSOR:
             if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
@@ -297,8 +177,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-// Re-armed before the handler runs, which may disarm it.
+// Re-armed before the handler runs, which may disarm it. Any program can post
+// a timer message: one that arrives while the countdown is not armed is none
+// of its ticks.
 void MainWindow::OnTimer() {
+    if (!armed_) return;
     SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(MonotonicMs())), nullptr);
     events_->OnTimer(ControlId::timCounter);
 }
@@ -335,10 +218,6 @@ ControlId MainWindow::FromCommandId(int id) const {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-    if (id >= ids::kFirstMenuItem && id < ids::kFirstMenuItem + static_cast<int>(kMenuCount)) {
-        events_->OnMenu(static_cast<MenuId>(id - ids::kFirstMenuItem));
-        return;
-    }
     const ControlId control = FromCommandId(id);
     if (control == ControlId::None) return;  // IDOK and IDCANCEL from the dialog keys
     switch (Row(control).kind) {
@@ -359,7 +238,7 @@ void MainWindow::OnCommand(int id, int code) {
             break;
         case ControlKind::HyperLink: {
             const std::string& target = linkTargets_[static_cast<std::size_t>(control)];
-            if (code == STN_CLICKED && !target.empty()) {
+            if (code == BN_CLICKED && !target.empty()) {
                 OpenTarget(hwnd_, target.c_str());
             }
             break;
@@ -371,13 +250,6 @@ void MainWindow::OnCommand(int id, int code) {
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == Control(ControlId::SSTabQuellar) && header.code == TCN_SELCHANGE) ShowSelectedPage();
     return 0;
-}
-
-LRESULT MainWindow::OnCtlColorStatic(HDC dc, HWND control) {
-    LRESULT brush =
-        DefWindowProcA(hwnd_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    if (IsLink(control)) SetTextColor(dc, kLinkColour);
-    return brush;
 }
 
 bool MainWindow::OnSetCursor(HWND under) {

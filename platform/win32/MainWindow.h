@@ -42,7 +42,6 @@ private:
     void OnMouseMove(WPARAM keys, LPARAM position);
     void OnCommand(int id, int code);
     LRESULT OnNotify(const NMHDR& header);
-    LRESULT OnCtlColorStatic(HDC dc, HWND control);
     bool OnSetCursor(HWND under);
     void OnActivate(bool active);
     void OnTimer();
@@ -66,7 +65,7 @@ private:
     bool loaded_ = false;
     bool resized_ = false;
     bool shownBefore_ = false;
-    bool closing_ = false;
+    bool armed_ = false;  // the countdown's timer ticks
     HWND focusBeforeDeactivation_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> linkTargets_;

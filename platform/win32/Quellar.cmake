@@ -4,7 +4,9 @@ enable_language(RC)
 add_executable(Quellar WIN32
   platform/win32/main.cpp
   platform/win32/MainWindow.cpp
+  platform/win32/MainWindowControls.cpp
   platform/win32/Container.cpp
+  platform/win32/Link.cpp
   platform/win32/DialogFont.cpp
   platform/win32/SingleInstance.cpp
   platform/win32/Win32Platform.cpp

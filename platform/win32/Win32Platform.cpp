@@ -20,6 +20,16 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+// A message box is a dialog of the system's class "#32770".
+BOOL CALLBACK ToFrontIfBox(HWND hwnd, LPARAM) {
+    char name[16] = "";
+    if (!IsWindowVisible(hwnd) || !GetClassNameA(hwnd, name, sizeof name) || lstrcmpA(name, "#32770") != 0) {
+        return TRUE;
+    }
+    ::SetForegroundWindow(hwnd);
+    return FALSE;
+}
+
 }  // namespace
 
 std::string Win32Platform::Text(ControlId id) { return WindowText(control(id)); }
@@ -81,16 +91,17 @@ void Win32Platform::SetMenuCaption(MenuId item, const std::string& caption) {
     SetMenuItemInfoA(window_.PopupMenu(), MenuCommand(item), FALSE, &info);
 }
 
-// The chosen item comes back from the menu and runs after it has closed; the
-// posted message makes the menu close when the user clicks elsewhere.
-void Win32Platform::PopupMenu(MenuId) {
+// The chosen item comes back from the menu; the posted message makes the
+// menu close when the user clicks elsewhere.
+MenuId Win32Platform::PopupMenu(MenuId menu) {
     POINT cursor;
     GetCursorPos(&cursor);
     HWND hwnd = window_.Handle();
-    const UINT chosen =
-        static_cast<UINT>(TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr));
+    const int chosen =
+        static_cast<int>(TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr));
     PostMessageA(hwnd, WM_NULL, 0, 0);
-    if (chosen != 0) SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
+    const int index = chosen - ids::kFirstMenuItem;
+    return index > 0 && index < static_cast<int>(kMenuCount) ? static_cast<MenuId>(index) : menu;
 }
 
 WindowState Win32Platform::State() {
@@ -134,6 +145,9 @@ int Win32Platform::MsgBox(const std::string& prompt, int style, const std::strin
     if (!owner || !IsWindowVisible(owner)) flags |= MB_SETFOREGROUND;
     return MessageBoxA(owner, prompt.c_str(), title.c_str(), flags);
 }
+
+// The program's boxes belong to its one thread.
+void Win32Platform::BringBoxToFront() { EnumThreadWindows(GetCurrentThreadId(), ToFrontIfBox, 0); }
 
 bool Win32Platform::PrevInstance() { return single_.AnotherCopyRuns(); }
 

@@ -30,7 +30,7 @@ public:
     bool Checked(MenuId item) override;
     void SetChecked(MenuId item, bool checked) override;
     void SetMenuCaption(MenuId item, const std::string& caption) override;
-    void PopupMenu(MenuId menu) override;
+    MenuId PopupMenu(MenuId menu) override;
     WindowState State() override;
     void SetState(WindowState state) override;
     void Show() override;
@@ -42,6 +42,7 @@ public:
     std::uint32_t IconHandle() override;
     float TwipsPerPixelX() override;
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    void BringBoxToFront() override;
     bool PrevInstance() override;
     std::string AppTitle() override;
     void SetAppTitle(const std::string& title) override;

@@ -1,0 +1,147 @@
+// The program's safety rules, checked after every step of every row, on both
+// builds:
+// - ExitWindowsEx runs only after Yes to its question, after the user chose
+//   an action while Disable was already on, or while a countdown that the
+//   user started runs down.
+// - Abort stops the countdown: the box reads 21, and nothing changes it but
+//   the user.
+// - In the tray there is an icon; at the end of a row it still restores the
+//   window and opens the menu.
+// - At most one box of the program is open, and no menu beside it.
+// - The store changes only on a step that can save, and then holds the boxes;
+//   an open tray menu's ticks equal the boxes.
+#include <cstring>
+
+#include "e2e/Run.h"
+
+namespace e2e {
+namespace {
+
+bool Is(const std::string& text, std::initializer_list<const char*> any) {
+    for (const char* one : any)
+        if (text == one) return true;
+    return false;
+}
+
+std::string Boxes(HWND main, std::initializer_list<const char*> names) {
+    std::string values;
+    for (const char* name : names)
+        values += (values.empty() ? "" : ",") + std::to_string(SendMessageA(Control(main, name), BM_GETCHECK, 0, 0));
+    return values;
+}
+
+HWND OpenMenu(const Program& program) { return TopLevel(program.pid, "#32768", "", true); }
+
+int OpenBoxes(const Program& program) {
+    int open = 0;
+    for (HWND box = nullptr; (box = TopLevel(program.pid, "#32770", "", true, box));) ++open;
+    return open;
+}
+
+std::size_t Exits(Run& run) {
+    std::size_t count = 0;
+    for (const Program& copy : run.copies) {
+        const std::string calls = copy.pid ? TracedCalls(copy.pid) : "";
+        for (std::size_t at = calls.find("ExitWindowsEx("); at != std::string::npos;
+             at = calls.find("ExitWindowsEx(", at + 1))
+            ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+// What the step may cause, from the state before it.
+void BeforeStep(Run& run, const std::string& verb, const std::string& arg) {
+    const Program& first = run.copies[0];
+    run.menuWasOpen = false;
+    if (!Running(first)) return;
+    const bool menu = run.menuWasOpen = OpenMenu(first) != nullptr;
+    const bool chooses = (verb == "click" && Is(arg, {"cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff"})) ||
+                         (verb == "key" && (Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}) ||
+                                            (menu && arg.size() == 1)));
+    const bool disabled = SendMessageA(Control(first.main, "chkDisable"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    const bool yes = verb == "answer" && arg == "yes" && IsWindow(run.box) && Text(run.box) == "Quellar 2000";
+    if ((chooses && disabled) || yes || (run.counting && run.counter != "0")) run.mayAct = 2;
+    if (chooses || verb == "key" || Is(verb, {"close", "endsession", "answer"}) || run.counting ||
+        (verb == "click" && arg.compare(0, 3, "cmd") == 0))
+        run.maySave = 2;
+    if ((verb == "click" && arg == "cmdStart") || verb == "key") run.mayStart = 2;
+    if (Is(verb, {"click", "key", "type", "fill", "letters"})) run.mayEdit = 2;
+}
+
+bool RulesHold(Run& run, const std::string& verb, const std::string& arg) {
+    Program& first = run.copies[0];
+    const std::string step = verb + (arg.empty() ? "" : ":" + arg);
+    // What a step does reaches the program a moment later.
+    if (!Is(verb,
+            {"ask",  "duplicate", "nobox", "menu",    "nomenu", "is",   "text", "enabled", "store", "shown", "hidden",
+             "icon", "noicon",    "tip",   "running", "ended",  "exit", "priv", "opened",  "size",  "fit"}))
+        Sleep(100);
+    bool ok = true;
+    const std::size_t exits = Exits(run);
+    ok = ok &&
+         run.Check(exits == run.exits || run.mayAct > 0, "ExitWindowsEx ran after " + step + ", which may not act");
+    run.exits = exits;
+
+    const std::string stored = StoredOptions();
+    if (!first.process || verb == "put") run.store = stored;  // the row's own writing
+    ok = ok && run.Check(stored == run.store || run.maySave > 0, "the store changed after " + step + ": " + stored);
+    if (ok && stored != run.store && Running(first)) {
+        ok = run.Expect(
+            [&] {
+                return StoredOptions() == Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}) ||
+                       !Running(first);
+            },
+            "the store holds " + StoredOptions() + ", the boxes are " +
+                Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}));
+    }
+    run.store = StoredOptions();
+
+    if (ok && Running(first)) {
+        const bool abort = IsWindowEnabled(Control(first.main, "cmdAbort"));
+        const std::string counter = Text(Control(first.main, "txtCounter"));
+        ok = run.Check(!abort || run.counting || run.mayStart > 0, "a countdown started after " + step) &&
+             run.Check(abort || !run.counting || counter == "21", "after Abort the seconds read " + counter) &&
+             run.Check(abort || run.counting || counter == run.counter || run.counter.empty() || run.mayEdit > 0,
+                       "the seconds changed after " + step + ": " + counter);
+        run.counting = abort;
+        run.counter = counter;
+        const int boxes = OpenBoxes(first);
+        ok = ok && run.Check(boxes <= 1 && !(boxes == 1 && OpenMenu(first)), "a second box or a menu beside a box");
+        ok = ok && run.Expect([&] { return IsWindowVisible(first.main) || IconPresent(first.main) || !Running(first); },
+                              "in the tray without an icon");
+        // Read as the menu opens, before an item is highlighted.
+        ok = ok && (run.menuWasOpen ||
+                    run.Expect(
+                        [&] {
+                            const HWND menu = OpenMenu(first);
+                            return !menu || MenuTicks(menu) == Boxes(first.main, {"chkForce", "chkDisable"});
+                        },
+                        "the menu's ticks are not the boxes " + Boxes(first.main, {"chkForce", "chkDisable"})));
+    }
+    for (int* leave : {&run.mayAct, &run.maySave, &run.mayStart, &run.mayEdit}) *leave -= *leave > 0;
+    return ok;
+}
+
+// The row is over: a copy that still runs, with no box open, goes to the
+// tray, opens its menu there and comes back.
+bool TrayStillAnswers(Run& run) {
+    Program& first = run.copies[0];
+    if (!Running(first) || OpenBoxes(first) > 0 || OpenMenu(first)) return true;
+    std::string tip;
+    RECT place;
+    if (IsWindowVisible(first.main)) PostMessageA(first.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    if (!run.Expect([&] { return !IsWindowVisible(first.main) && ShownIcon(tip, place); }, "no icon in the tray"))
+        return false;
+    const POINT icon = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    ClickAt(icon, 1, true);
+    if (!run.Expect([&] { return OpenMenu(first); }, "the icon opens no menu")) return false;
+    Press("esc");
+    if (!run.Expect([&] { return !OpenMenu(first); }, "the menu stays")) return false;
+    ClickAt(icon, 2);
+    return run.Expect([&] { return IsWindowVisible(first.main) && !IsIconic(first.main); },
+                      "the icon restores nothing");
+}
+
+}  // namespace e2e

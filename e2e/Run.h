@@ -1,0 +1,53 @@
+// One scenario's run: the copies of the program it started, what it last saw,
+// and what the safety rules remember between its steps.
+#pragma once
+
+#include <string>
+
+#include "e2e/Driver.h"
+
+namespace e2e {
+
+struct Run {
+    std::string exe;    // the build under test
+    Program copies[2];  // the first copy and a second one
+    int current = 0;
+    HWND box = nullptr;  // the box the last ask found
+    std::string why;     // why the last check failed
+
+    // Between steps, for the rules (Rules.cpp). What a step may cause can
+    // show at the check after the next step too, so each leave lasts two.
+    std::string store;         // the stored options when last seen
+    std::string counter;       // the seconds box when last seen
+    bool counting = false;     // a countdown that the user started runs
+    bool menuWasOpen = false;  // the tray menu was open before the step
+    int mayAct = 0;            // checks left at which ExitWindowsEx may show
+    int maySave = 0;           // ... at which the store may change
+    int mayStart = 0;          // ... at which a countdown may start
+    int mayEdit = 0;           // ... at which the seconds box may change
+    std::size_t exits = 0;     // ExitWindowsEx calls seen so far
+
+    Program& program() { return copies[current]; }
+    HWND main() { return copies[current].main; }
+    HWND control(const std::string& name) { return Control(main(), name); }
+    bool Check(bool ok, const std::string& failure) { return why = ok ? why : failure, ok; }
+    template <class Condition>
+    bool Expect(Condition condition, const std::string& failure, DWORD ms = kPatienceMs) {
+        return Check(WaitFor(condition, ms), failure);
+    }
+    bool Quiet(bool ok, const std::string& failure) { return Sleep(kQuietMs), Check(ok, failure); }
+};
+
+// The safety rules, after a step ("verb:argument") and at the end of a row.
+void BeforeStep(Run& run, const std::string& verb, const std::string& arg);
+bool RulesHold(Run& run, const std::string& verb, const std::string& arg);
+bool TrayStillAnswers(Run& run);
+
+// A scenario's steps (see Scenarios.cpp), each run and followed by the rules.
+bool RunScenario(const std::string& exe, const std::string& script, std::string& failure);
+
+// The steps of a random walk of safe user actions, with what the model of the
+// boxes and the store expects after each.
+std::string RandomWalk(unsigned seed, int moves);
+
+}  // namespace e2e

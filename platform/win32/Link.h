@@ -1,0 +1,15 @@
+// The About tab's links: owner-drawn buttons, so that they take the focus,
+// Tab reaches them and Enter or Space opens them like a click.
+#pragma once
+
+#include <windows.h>
+
+namespace quellar {
+namespace win32 {
+
+// The link's caption in blue on the button face, with the focus rectangle
+// around it while it has the keyboard focus.
+void DrawLink(const DRAWITEMSTRUCT& item);
+
+}  // namespace win32
+}  // namespace quellar

@@ -1,23 +1,26 @@
 # make        builds the native core and tests, and Quellar.exe for i686 and x86_64
 # make run    builds, then runs Quellar.exe under Wine (inside Xvfb when there is no display)
 # make test   builds everything and runs the native and the Wine tests
-# make dist   leaves dist/i686/Quellar.exe and dist/x86_64/Quellar.exe, each with help.html
+# make dist   leaves dist/Quellar-VERSION-win32.zip and -win64.zip, and dist/SHA256SUMS
 # make bench  prints size, imports, start-up time, countdown accuracy and idle cost
 .PHONY: all native i686 x86_64 run test dist bench clean
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 BUILD := build
+# Every package the goals need is looked for before anything is built, so
+# that a missing one is asked for once.
+DEPS := $(if $(filter run test bench,$(MAKECMDGOALS)),test,build)
 
 all: native i686 x86_64
 
 native:
-	@scripts/deps.sh build
+	@scripts/deps.sh $(DEPS)
 	cmake -S . -B $(BUILD)/native -DQUELLAR_WIN64_BUILD_DIR=$(CURDIR)/$(BUILD)/x86_64 \
 	  -DQUELLAR_WIN32_BUILD_DIR=$(CURDIR)/$(BUILD)/i686 >/dev/null
 	cmake --build $(BUILD)/native -j $(JOBS)
 
 i686 x86_64:
-	@scripts/deps.sh build
+	@scripts/deps.sh $(DEPS)
 	cmake -S . -B $(BUILD)/$@ -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-$@.cmake >/dev/null
 	cmake --build $(BUILD)/$@ -j $(JOBS)
 
@@ -30,8 +33,7 @@ test: all
 	cd $(BUILD)/native && ctest --output-on-failure -j 8
 
 dist: i686 x86_64
-	mkdir -p dist/i686 dist/x86_64
-	for arch in i686 x86_64; do cp $(BUILD)/$$arch/Quellar.exe resources/help.html dist/$$arch/; done
+	scripts/dist.sh $(BUILD) dist
 
 bench: native i686 x86_64
 	@scripts/deps.sh wine

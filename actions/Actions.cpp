@@ -1,25 +1,16 @@
 // The four workstation actions. Every road to one (its button, the tray
 // menu, the countdown) runs its command handler.
+#include "actions/Action.h"
 #include "actions/Rules.h"
 #include "app/frmQuellar.h"
-#include "tray/modSysTray.h"
 
 namespace quellar {
-namespace {
-
-constexpr int kYesNo = 4;
-constexpr int kYes = 6;
-constexpr std::uint32_t kReserved = 0xFFFFFFFF;
-
-}  // namespace
 
 std::int32_t ExitValue(const std::string& verb) {
-    std::int32_t value = -1;
-    if (verb == "reboot") value = 2;
-    if (verb == "log off") value = 0;
-    if (verb == "power down") value = 8;
-    if (verb == "shutdown") value = 1;
-    return value;
+    for (const Action& action : kActions) {
+        if (verb == action.verb) return action.exitValue;
+    }
+    return -1;
 }
 
 std::uint32_t ExitFlags(std::int32_t value, int force) {
@@ -27,21 +18,14 @@ std::uint32_t ExitFlags(std::int32_t value, int force) {
     return static_cast<std::uint32_t>(force == 1 ? value | kForce : value);
 }
 
-void frmQuellar::cmdLogOff_Click() { ConfirmAction("log off"); }
+void frmQuellar::cmdLogOff_Click() { Act(ActionId::LogOff); }
+void frmQuellar::cmdShutdown_Click() { Act(ActionId::Shutdown); }
+void frmQuellar::cmdReboot_Click() { Act(ActionId::Reboot); }
+void frmQuellar::cmdPowerOff_Click() { Act(ActionId::PowerDown); }
 
-void frmQuellar::cmdShutdown_Click() {
-    EnableShutdownPrivilege();
-    ConfirmAction("shutdown");
-}
-
-void frmQuellar::cmdReboot_Click() {
-    EnableShutdownPrivilege();
-    ConfirmAction("reboot");
-}
-
-void frmQuellar::cmdPowerOff_Click() {
-    EnableShutdownPrivilege();
-    ConfirmAction("power down");
+void frmQuellar::Act(ActionId action) {
+    if (ActionOf(action).needsShutdownPrivilege) EnableShutdownPrivilege();
+    ConfirmAction(ActionOf(action).verb);
 }
 
 // Saves the options, asks unless Disable is on, and acts. Returns only when
@@ -54,7 +38,9 @@ void frmQuellar::ConfirmAction(const std::string& verb) {
     if (value < 0) return;  // not one of the four actions: nothing to ask Windows
 
     if (ui_.Value(ControlId::chkDisable) == 0) {
-        if (Ask("Are you sure you want to " + verb + "?", kYesNo, "Quellar 2000") == kYes) ExitWindowsNow(value);
+        if (Ask("Are you sure you want to " + verb + "?", BoxStyle::YesNo, "Quellar 2000") == kAnswerYes) {
+            ExitWindowsNow(value);
+        }
         return;
     }
     ExitWindowsNow(value);
@@ -64,8 +50,8 @@ void frmQuellar::ConfirmAction(const std::string& verb) {
 // the action; the program removes its icon and ends at once, without its
 // unload handling.
 void frmQuellar::ExitWindowsNow(std::int32_t flags) {
-    ui_.ExitWindowsEx(ExitFlags(flags, ui_.Value(ControlId::chkForce)), kReserved);
-    NotifyTray(modSysTray::NIM_DELETE);
+    ui_.EndSession(ExitFlags(flags, ui_.Value(ControlId::chkForce)));
+    DeleteTrayIcon();
     ui_.End();
 }
 

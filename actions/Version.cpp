@@ -1,6 +1,4 @@
 // Which Windows this is, for the version label, and the computer's name.
-#include <cstring>
-
 #include "actions/Rules.h"
 #include "app/Captions.h"
 #include "app/frmQuellar.h"
@@ -28,19 +26,15 @@ std::string VersionName(std::uint32_t platformId, std::uint32_t major, std::uint
     }
 }
 
+// A record that cannot be read names the platform 0: "Failed".
 std::string frmQuellar::getVersionEx() {
-    OsVersionInfo info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    std::memset(info.szCSDVersion, ' ', sizeof info.szCSDVersion);
-    ui_.GetVersionExA(info);  // a failed call leaves the platform at zero
-    return VersionName(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+    const WindowsVersion version = ui_.VersionRecord();
+    return VersionName(version.platformId, version.major, version.minor);
 }
 
 // An unreadable computer name leaves the label ending in " on \\".
 void frmQuellar::ShowVersionLabel() {
-    char buffer[256] = {};
-    std::uint32_t size = 255;
-    const std::string computer = ui_.GetComputerNameA(buffer, size) ? std::string(buffer) : std::string();
+    const std::string computer = ui_.ComputerName();  // asked before the version, as always
     ui_.SetText(ControlId::lblVersion, VersionLabel(getVersionEx(), computer, ui_));
 }
 

@@ -1,15 +1,14 @@
 // Closing: the options are saved first; a window in the tray goes quietly, a
 // shown one asks whether to quit or to go to the tray.
 #include "app/frmQuellar.h"
-#include "tray/modSysTray.h"
 
 namespace quellar {
-namespace {
 
-constexpr int kYesNo = 4;
-constexpr int kYes = 6;
-
-}  // namespace
+// A window closed from the tray is to start there next time.
+void frmQuellar::SaveBeforeClosing() {
+    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
+    cmdSave_Click();
+}
 
 void frmQuellar::Form_Unload(std::int16_t& cancel) {
     // The stored options and the closing belong to the running copy.
@@ -20,29 +19,29 @@ void frmQuellar::Form_Unload(std::int16_t& cancel) {
         cancel = -1;
         return;
     }
-    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-    cmdSave_Click();
+    SaveBeforeClosing();
     if (ui_.State() == WindowState::Minimised) {
         // Closed while in the tray by other means than Exit: the icon must
         // not outlive the window (after Exit this second delete is refused).
-        NotifyTray(modSysTray::NIM_DELETE);
+        DeleteTrayIcon();
         return;
     }
     if (ui_.Value(ControlId::chkDisable) == 1) return;
 
-    if (Ask("Click Yes to quit Quellar 2000, or No to minimise it.", kYesNo, "Exit Quellar 2000") == kYes) {
-        NotifyTray(modSysTray::NIM_DELETE);
+    if (Ask("Click Yes to quit Quellar 2000, or No to minimise it.", BoxStyle::YesNo, "Exit Quellar 2000") ==
+        kAnswerYes) {
+        DeleteTrayIcon();
         return;
     }
     ui_.SetState(WindowState::Minimised);
     // Exactly one icon afterwards, whether or not the resize added one.
-    NotifyTray(modSysTray::NIM_DELETE);
-    NotifyTray(modSysTray::NIM_ADD);
+    DeleteTrayIcon();
+    AddTrayIcon();
     cancel = -1;
 }
 
 void frmQuellar::mPopExit_Click() {
-    NotifyTray(modSysTray::NIM_DELETE);
+    DeleteTrayIcon();
     ui_.Unload();
 }
 
@@ -52,9 +51,8 @@ void frmQuellar::mPopExit_Click() {
 // icon, would be out of the user's reach, and a countdown in it would still act.
 void frmQuellar::Form_SessionEnd() {
     if (!isDuplicate_) {
-        if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-        cmdSave_Click();
-        NotifyTray(modSysTray::NIM_DELETE);
+        SaveBeforeClosing();
+        DeleteTrayIcon();
     }
     ui_.End();
 }

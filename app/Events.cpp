@@ -32,7 +32,7 @@ void frmQuellar::OnMenu(MenuId item) {
     }
 }
 
-int frmQuellar::Ask(const std::string& prompt, int style, const std::string& title) {
+int frmQuellar::Ask(const std::string& prompt, BoxStyle style, const std::string& title) {
     questionOpen_ = true;
     const int answer = ui_.MsgBox(prompt, style, title);
     questionOpen_ = false;

@@ -74,7 +74,6 @@ struct ControlSpec {
     Twips place;
     const char* text;     // caption or text at creation; "&" marks the access key
     const char* tooltip;  // nullptr: none
-    int tabOrder;         // -1: the timer, which has none
     bool enabled;
     Align align;
     bool wordWrap;
@@ -86,6 +85,13 @@ struct ControlSpec {
 const ControlSpec& Row(ControlId id);
 const ControlSpec* ControlTable();    // kControlCount entries, in ControlId order
 char AccessKey(const char* caption);  // the letter after "&", upper case; 0 when there is none
+
+// The list of actions starts with a placeholder, in two spellings. Its text
+// at creation is no item: start-up disables Start while the text is still
+// this one. The item is the list's first: choosing it switches the countdown's
+// inputs off, and Start does nothing while it is chosen.
+constexpr const char* kListTextAtCreation = "(Make Selection)";
+constexpr const char* kPlaceholderItem = "(Make selection)";
 
 enum class MenuId {
     mPopupSys,
@@ -108,7 +114,6 @@ struct MenuSpec {
     const char* caption;  // "-" is a separator line
 };
 
-const MenuSpec& Row(MenuId id);
 const MenuSpec* MenuTable();  // kMenuCount entries: the menu itself, then its items top to bottom
 
 struct FormSpec {

@@ -2,19 +2,17 @@
 // the next one runs.
 #include <string>
 
+#include "actions/Action.h"
 #include "app/Captions.h"
 #include "app/frmQuellar.h"
 
 namespace quellar {
 namespace {
 
-constexpr const char* kApp = "Quellar";
-constexpr const char* kSection = "Startup";
 constexpr const char* kDuplicateNotice =
     "There is another instance of this program already running.\r"
     "If Quellar 2000 does not display immediately, please check\r"
     "the system tray (next to the clock) for its icon.";
-constexpr int kOkOnly = 0;
 
 }  // namespace
 
@@ -24,11 +22,8 @@ void frmQuellar::Form_Load() {
 
     ShowVersionLabel();
     SetLogOffCaption();
-    glngWhichWindows32 = (ui_.GetVersion() & 0x80000000u) == 0 ? 1 : 0;
-
-    // The Warning value is written and removed again, whatever a run left there.
-    ui_.SaveSetting(kApp, kSection, "Warning", "0");
-    ui_.DeleteSetting(kApp, kSection, "Warning");
+    glngWhichWindows32 = (ui_.VersionNumber() & 0x80000000u) == 0 ? 1 : 0;
+    ResetWarning();
 
     std::string force, disable, minimise;
     LoadOption(force, "Force", ControlId::chkForce);
@@ -41,18 +36,14 @@ void frmQuellar::Form_Load() {
     if (minimise == "1") ui_.SetState(WindowState::Minimised);
 
     SetAdvanced(true);
-    for (const char* item : {"(Make selection)", "Log Off", "Shutdown", "Reboot", "Power Down"}) {
-        ui_.AddItem(ControlId::lstAdvanced, item);
-    }
-    if (ui_.Text(ControlId::lstAdvanced) == "(Make Selection)") ui_.SetEnabled(ControlId::cmdStart, false);
+    ui_.AddItem(ControlId::lstAdvanced, kPlaceholderItem);
+    for (const Action& action : kActions) ui_.AddItem(ControlId::lstAdvanced, action.listItem);
+    if (ui_.Text(ControlId::lstAdvanced) == kListTextAtCreation) ui_.SetEnabled(ControlId::cmdStart, false);
 }
 
 // An empty or unreadable user name leaves the designed caption.
 void frmQuellar::SetLogOffCaption() {
-    char buffer[256] = {};
-    std::uint32_t size = 255;
-    if (!ui_.GetUserNameA(buffer, size)) return;
-    const std::string caption = LogOffCaption(buffer, ui_);
+    const std::string caption = LogOffCaption(ui_.UserName(), ui_);
     if (!caption.empty()) ui_.SetText(ControlId::cmdLogOff, caption);
 }
 
@@ -71,7 +62,7 @@ void frmQuellar::EndAsDuplicate() {
     ui_.SetAppTitle("Duplicate instance.");
     ui_.SetCaption("... Duplicate instance.");
     ui_.AppActivate(title);
-    Ask(kDuplicateNotice, kOkOnly, "Duplicate Instance");
+    Ask(kDuplicateNotice, BoxStyle::OkOnly, "Duplicate Instance");
     ui_.Hide();
     ui_.SetValue(ControlId::chkDisable, 1);
     ui_.Unload();

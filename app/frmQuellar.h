@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/Platform.h"
+#include "actions/Action.h"
+#include "app/FormEvents.h"
+#include "app/Platform.h"
 #include "tray/TrayRecord.h"
 
 namespace quellar {
@@ -73,12 +75,18 @@ public:
 private:
     void ShowVersionLabel();
     void SetLogOffCaption();
+    void ResetWarning();
     void FillTrayRecord();
     [[noreturn]] void EndAsDuplicate();
-    bool NotifyTray(std::uint32_t message);
+    void SaveBeforeClosing();
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    void RestoreFromTray();
+    // Every road to one action: the privilege first where it needs one.
+    void Act(ActionId action);
     // Every question and notice goes through here, so that while one is open
     // nothing opens a second.
-    int Ask(const std::string& prompt, int style, const std::string& title);
+    int Ask(const std::string& prompt, BoxStyle style, const std::string& title);
 
     Platform& ui_;
     bool isDuplicate_ = false;   // another copy runs: this one ends

@@ -2,12 +2,20 @@
 # Prints the program's footprint: the size of both exes, the DLLs each
 # imports, and the start-up time to the window being shown under Wine beside
 # a bare Win32 window built with the same toolchain and flags.
-# usage: bench/bench.sh BUILD_DIR
+# usage: bench/bench.sh BUILD_DIR | X86_64_DIR I686_DIR
+#   BUILD_DIR holds i686/, x86_64/ and native/ with the Wine prefix template;
+#   $E2E_TEMPLATE: that template elsewhere;
+#   $BENCH_RUNS: starts per round (default 9, 3 rounds);
+#   $BENCH_SHORT=1: one round of 3 starts unless $BENCH_RUNS says otherwise.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
+declare -A dirs=([x86_64]=$build/x86_64 [i686]=$build/i686)
+if (($# >= 2)); then dirs=([x86_64]=$build [i686]=$(realpath "$2")) && build=$(dirname "$build"); fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${BENCH_RUNS:-9}
+rounds=3
+[[ ${BENCH_SHORT:-0} != 1 ]] || { runs=${BENCH_RUNS:-3}; rounds=1; }
 source "$here/scripts/wine-session.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-bench.XXXXXX")
@@ -20,7 +28,7 @@ trap cleanup EXIT
 echo "== Size and imports"
 for arch in i686 x86_64; do
     for exe in Quellar bare_window; do
-        file=$build/$arch/$exe.exe
+        file=${dirs[$arch]}/$exe.exe
         size=$(stat -c %s "$file")
         dlls=$("$arch-w64-mingw32-objdump" -p "$file" | awk '/DLL Name/ {print tolower($3)}' | sort | tr '\n' ' ')
         printf '%-7s %-12s %7d bytes (%5.1f KB)  imports: %s\n' "$arch" "$exe.exe" "$size" \
@@ -28,22 +36,25 @@ for arch in i686 x86_64; do
     done
 done
 
-echo "== Start-up to the window shown, under Wine (x86_64, median of $runs runs)"
-wine_session_start "$work" "$build/native/wine-prefix-template"
+echo "== Start-up to the window shown, under Wine (x86_64, median of $runs runs, $rounds rounds)"
+wine_session_start "$work" "${E2E_TEMPLATE:-$build/native/wine-prefix-template}"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
-cp "$build/x86_64/Quellar.exe" "$build/x86_64/bare_window.exe" "$build/x86_64/starttime.exe" "$dir/"
+cp "${dirs[x86_64]}"/{Quellar,bare_window,starttime}.exe "$dir/"
 cd "$dir"
 # Warm the wineserver and the file cache first, as a user's second start would.
 timeout 60 wine 'C:\bench\starttime.exe' 'C:\bench\bare_window.exe' BareWindow 2 >/dev/null 2>&1 || true
 measure() {  # exe class
-    timeout 300 wine 'C:\bench\starttime.exe' "C:\\bench\\$1" "$2" "$runs" 2>/dev/null | tr -d '\r' |
-        sed -n 's/^median \([0-9.]*\) ms.*/\1/p'
+    local ms
+    ms=$(timeout 300 wine 'C:\bench\starttime.exe' "C:\\bench\\$1" "$2" "$runs" 2>/dev/null | tr -d '\r' |
+        sed -n 's/^median \([0-9.]*\) ms.*/\1/p')
+    [[ -n $ms ]] || { echo "bench: no start-up time for $1" >&2; return 70; }
+    echo "$ms"
 }
 # Interleaved rounds, so that both see the same machine.
 quellar=()
 bare=()
-for round in 1 2 3; do
+for ((round = 1; round <= rounds; round++)); do
     bare+=("$(measure bare_window.exe BareWindow)")
     quellar+=("$(measure Quellar.exe Quellar2000Main)")
 done

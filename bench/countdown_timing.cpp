@@ -1,7 +1,9 @@
-// Measures the countdown's timing: starts Quellar.exe, runs a countdown whose
-// list text names no action (so reaching zero ends nothing), and notes with
-// QueryPerformanceCounter when the seconds box shows each new value, polling
-// it about every millisecond. Prints each change and a summary per run.
+// Measures the countdown's timing: starts Quellar.exe, prepares a countdown
+// as a user would (the Advanced tab, "Log Off" chosen with the arrow keys, then
+// a list text typed that names no action, so reaching zero ends nothing, and
+// the seconds typed), starts it, and notes with QueryPerformanceCounter when
+// the seconds box shows each new value, polling it about every millisecond.
+// Prints each change and a summary per run.
 //
 // usage: countdown_timing [-v] QUELLAR_EXE N [N...]   (-v: a line per change)
 #include <windows.h>
@@ -30,10 +32,28 @@ double Now() {
     return static_cast<double>(now.QuadPart) / frequency;
 }
 
-// A message whose pointer, if any, stays valid in this process.
-bool Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(hwnd, message, wParam, lParam, SMTO_ABORTIFHUNG, e2e::kPatienceMs, &ignored) != 0;
+// The control's text typed, and shown.
+bool Fill(HWND main, HWND control, const std::string& text) {
+    return e2e::Fill(main, control, text) && e2e::WaitFor([&] { return e2e::Text(control) == text; });
+}
+
+// The countdown of n seconds set up and ready to start; null, or the step
+// that failed.
+const char* Prepare(HWND main, int n) {
+    // Start-up fills the list last; Wine resets the keys' state a moment after.
+    HWND list = nullptr;
+    if (!e2e::WaitFor([&] { return SendMessageA(list = e2e::Control(main, "lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; }))
+        return "the list was not filled";
+    if (!e2e::ToFront(main)) return "the window did not come in front";
+    Sleep(300);
+    e2e::ClickAt(e2e::Centre(e2e::TabPlace(e2e::Control(main, "SSTabQuellar"), 1)));
+    if (!e2e::WaitFor([&] { return IsWindowVisible(list) != FALSE; })) return "the Advanced tab did not show";
+    if (!e2e::Choose(main, list, "Log Off")) return "Log Off could not be chosen";
+    if (!Fill(main, list, "nothing")) return "the list text could not be typed";
+    if (!Fill(main, e2e::Control(main, "txtCounter"), std::to_string(n))) return "the seconds could not be typed";
+    if (!e2e::WaitFor([&] { return IsWindowEnabled(e2e::Control(main, "cmdStart")) != FALSE; }))
+        return "Start stayed disabled";
+    return nullptr;
 }
 
 struct Change {
@@ -70,23 +90,18 @@ bool Measure(const std::string& exe, int n, bool verbose) {
         std::printf("N=%d: the program did not show its window\n", n);
         return false;
     }
-    const HWND list = e2e::Control(main, "lstAdvanced");
-    const HWND field = e2e::Control(main, "txtCounter");
-    const HWND start = e2e::Control(main, "cmdStart");
-    // Choose "Log Off" (which enables Start) as the list would report it,
-    // then replace the text by one that names no action.
-    const int listId = GetDlgCtrlID(list);
-    const std::string seconds = std::to_string(n);
-    if (!Send(list, CB_SETCURSEL, 1, 0) ||
-        !Send(main, WM_COMMAND, MAKEWPARAM(listId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list)) ||
-        !Send(list, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("nothing")) ||
-        !Send(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(seconds.c_str())) || !IsWindowEnabled(start)) {
-        std::printf("N=%d: could not prepare the countdown\n", n);
+    if (const char* failed = Prepare(main, n)) {
+        std::printf("N=%d: could not prepare the countdown: %s\n", n, failed);
         return false;
     }
+    const HWND field = e2e::Control(main, "txtCounter");
+    const HWND start = e2e::Control(main, "cmdStart");
+    const std::string seconds = std::to_string(n);
 
     const double before = Now();
-    if (!Send(start, BM_CLICK, 0, 0)) {
+    // Sent, so that the click's handler has run when it returns.
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(start, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, e2e::kPatienceMs, &ignored)) {
         std::printf("N=%d: Start did not answer\n", n);
         return false;
     }

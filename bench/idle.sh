@@ -16,6 +16,8 @@
 # usage: bench/idle.sh BUILD_DIR   (the folder holding x86_64/, or x86_64/ itself)
 #   $BENCH_IDLE_SECONDS: how long each program is left alone (default 60)
 #   $BENCH_IDLE_SHOWN=1: Quellar.exe shown as well, not only in the tray
+#   $BENCH_SHORT=1: 3 s alone after 2 s to settle, unless told otherwise
+#   $E2E_TEMPLATE: the Wine prefix template (default BUILD_DIR/native/...)
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -26,6 +28,7 @@ done
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${BENCH_IDLE_SECONDS:-60}
 settle=5          # seconds after the window is there before measuring
+[[ ${BENCH_SHORT:-0} != 1 ]] || { seconds=${BENCH_IDLE_SECONDS:-3}; settle=2; }
 start_timeout=30  # seconds
 source "$here/scripts/wine-session.sh"
 unset WINEPREFIX DISPLAY
@@ -46,7 +49,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wine_session_start "$work" "$(dirname "$build")/native/wine-prefix-template"
+wine_session_start "$work" "${E2E_TEMPLATE:-$(dirname "$build")/native/wine-prefix-template}"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
 cp "$build/Quellar.exe" "$build/bare_window.exe" "$dir/"
@@ -146,9 +149,10 @@ measure() {  # label, exe, window name, "tray" or "shown"
 
 echo "== Idle for $seconds s under Wine (x86_64), after $settle s to settle"
 printf '%-30s %-6s %7s %9s %8s %9s %8s %7s\n' program window "CPU ms" "server ms" wakeups messages winproc timers
-measure "Quellar.exe, in the tray" Quellar.exe '^Quellar 2000 v2.40$' tray
+title="^Quellar 2000 v$(sed -n 's/^project(Quellar2000 VERSION \([0-9.]*\).*/\1/p' "$here/CMakeLists.txt")\$"
+measure "Quellar.exe, in the tray" Quellar.exe "$title" tray
 if [[ ${BENCH_IDLE_SHOWN:-0} == 1 ]]; then
-    measure "Quellar.exe, shown" Quellar.exe '^Quellar 2000 v2.40$' shown
+    measure "Quellar.exe, shown" Quellar.exe "$title" shown
 fi
 measure "bare_window.exe, shown" bare_window.exe '^Bare$' shown
 [[ -n $server_pid ]] || echo "(the prefix's wineserver was not found: server ms not measured)"

@@ -2,6 +2,7 @@
 // the only store of the remaining time.
 #include <string>
 
+#include "actions/Action.h"
 #include "app/frmQuellar.h"
 #include "countdown/Seconds.h"
 
@@ -9,7 +10,6 @@ namespace quellar {
 namespace {
 
 using C = ControlId;
-constexpr const char* kPlaceholder = "(Make selection)";
 
 }  // namespace
 
@@ -23,7 +23,7 @@ void frmQuellar::SetAdvanced(bool Bool) {
 }
 
 void frmQuellar::lstAdvanced_Click() {
-    if (ui_.Text(C::lstAdvanced) != kPlaceholder) {
+    if (ui_.Text(C::lstAdvanced) != kPlaceholderItem) {
         SetAdvanced(true);
     } else {
         SetAdvanced(false);
@@ -33,7 +33,7 @@ void frmQuellar::lstAdvanced_Click() {
 
 void frmQuellar::cmdStart_Click() {
     const std::int32_t seconds = ReadSeconds(ui_.Text(C::txtCounter));
-    if (ui_.Text(C::lstAdvanced) == kPlaceholder) return;
+    if (ui_.Text(C::lstAdvanced) == kPlaceholderItem) return;
     if (const char* corrected = CorrectedSeconds(seconds)) ui_.SetText(C::txtCounter, corrected);
     StartCountdown();
 }
@@ -69,10 +69,10 @@ void frmQuellar::timCounter_Timer() {
     ui_.SetText(C::txtCounter, "0");
     ui_.SetValue(C::chkDisable, 1);
     const std::string action = ui_.Text(C::lstAdvanced);
-    if (action == "Log Off") cmdLogOff_Click();
-    if (action == "Shutdown") cmdShutdown_Click();
-    if (action == "Reboot") cmdReboot_Click();
-    if (action == "Power Down") cmdPowerOff_Click();
+    if (action == ActionOf(ActionId::LogOff).listItem) cmdLogOff_Click();
+    if (action == ActionOf(ActionId::Shutdown).listItem) cmdShutdown_Click();
+    if (action == ActionOf(ActionId::Reboot).listItem) cmdReboot_Click();
+    if (action == ActionOf(ActionId::PowerDown).listItem) cmdPowerOff_Click();
 }
 
 }  // namespace quellar

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <vector>
 
@@ -148,6 +149,48 @@ RECT TabPlace(HWND tabs, int index) {
     remote.Read(&item, sizeof item);
     MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&item), 2);
     return item;
+}
+
+POINT Centre(RECT place) { return {(place.left + place.right) / 2, (place.top + place.bottom) / 2}; }
+
+bool ToFront(HWND main) {
+    return WaitFor([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return SetForegroundWindow(main) && GetForegroundWindow() == main &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) && IsChild(main, info.hwndFocus);
+    });
+}
+
+bool Keys(HWND main, const std::vector<std::string>& keys) {
+    if (IsWindowVisible(main) && !ToFront(main)) return false;
+    for (const std::string& key : keys) Press(key);
+    return true;
+}
+
+std::vector<std::string> Characters(const std::string& text) {
+    std::vector<std::string> keys;
+    for (char character : text) keys.push_back(std::string(1, character));
+    return keys;
+}
+
+bool ClickOn(HWND main, HWND control) {
+    RECT place;
+    return GetWindowRect(control, &place) && ToFront(main) && (ClickAt(Centre(place)), true);
+}
+
+bool Fill(HWND main, HWND control, const std::string& text) {
+    return ClickOn(main, control) && Keys(main, {"home", "shift+end"}) && Keys(main, Characters(text));
+}
+
+bool Choose(HWND main, HWND list, const std::string& item) {
+    const auto at =
+        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
+    if (at == CB_ERR || !ClickOn(main, list)) return false;
+    const auto now = SendMessageA(list, CB_GETCURSEL, 0, 0);
+    return Keys(main,
+                std::vector<std::string>(static_cast<std::size_t>(std::abs(at - now)), at > now ? "down" : "up")) &&
+           WaitFor([&] { return Text(list) == item; });
 }
 
 void MoveTo(POINT at) { Send({PointerAt(at)}); }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -39,8 +40,22 @@ HWND TopLevel(DWORD pid, const char* className, const std::string& title = "", b
 HWND Control(HWND main, const std::string& name);
 std::string Text(HWND window);
 
-// The screen place of a tab of a tab control.
+// The screen place of a tab of a tab control, and the middle of a place.
 RECT TabPlace(HWND tabs, int index);
+POINT Centre(RECT place);
+
+// The main window in front, with a control holding the keyboard focus, so
+// that keys reach it.
+bool ToFront(HWND main);
+// Keys to the window in front, or to the tray menu open over a hidden one.
+bool Keys(HWND main, const std::vector<std::string>& keys);
+std::vector<std::string> Characters(const std::string& text);
+// A real click on a control of the main window.
+bool ClickOn(HWND main, HWND control);
+// The control's text replaced by typing, and an item of a drop-down list
+// chosen by its text with the arrow keys, as a user would.
+bool Fill(HWND main, HWND control, const std::string& text);
+bool Choose(HWND main, HWND list, const std::string& item);
 
 // Real input: a click or two at a point of the screen, the pointer moved
 // there, keys such as "r", "alt+d", "shift+end".

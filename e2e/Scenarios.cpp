@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Version.h"
 #include "e2e/Run.h"
 
 namespace e2e {
@@ -33,7 +34,7 @@ const char* const kWalkSeeds = "1 2 3";
 constexpr int kWalkMoves = 40;
 
 std::vector<Scenario> Scenarios() {
-    const std::string close = kCloseQuestion;
+    const std::string close = kCloseQuestion, title = quellar::kProgramTitle;
     std::vector<Scenario> rows = {
         // clang-format off
     // Start-up and the store.
@@ -43,7 +44,7 @@ std::vector<Scenario> Scenarios() {
     {"start", "log off caption from the user's name", "start text:'cmdLogOff=Log Off Jsmith'"},
     {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
-    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'Quellar 2000 v2.40'"},
+    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'" + title + "'"},
     {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
     {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
     {"start", "a second copy leaves the first and its store", "put:Force=1 put:Disable=1 start second duplicate answer:ok ended first running shown"},
@@ -57,7 +58,10 @@ std::vector<Scenario> Scenarios() {
     {"actions", "Reboot by Alt+R", "put:Disable=1 start key:alt+r exit:2 priv:1"},
     {"actions", "Power Down button with Force", "put:Disable=1 put:Force=1 start click:cmdPowerOff exit:12 priv:1"},
     {"actions", "Windows 98 enables no privilege", "win:win98 put:Disable=1 start click:cmdShutdown exit:1 priv:0"},
-    {"actions", "each question, answered No", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:no click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' answer:no click:cmdReboot ask:'Quellar 2000|Are you sure you want to reboot?' answer:no click:cmdPowerOff ask:'Quellar 2000|Are you sure you want to power down?' answer:no running shown store:0,0,0"},
+    {"actions", "Log Off asks, No", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:no running shown store:0,0,0"},
+    {"actions", "Shut Down asks, No", "start click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' answer:no running"},
+    {"actions", "Reboot asks, No", "start click:cmdReboot ask:'Quellar 2000|Are you sure you want to reboot?' answer:no running"},
+    {"actions", "Power Down asks, No", "start click:cmdPowerOff ask:'Quellar 2000|Are you sure you want to power down?' answer:no running"},
     {"actions", "Yes logs off", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:yes exit:0 priv:0"},
 
     // Keys: a letter alone is no access key, whatever has the focus; the links take the focus.
@@ -72,7 +76,7 @@ std::vector<Scenario> Scenarios() {
     {"keys", "a click opens {Help}", "start tab:2 click:hypHelp opened:help"},
 
     // The tray.
-    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'Quellar 2000 v2.40' trayicon:double shown noicon"},
+    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + title + "' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
     {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden post:517 menu key:esc post:515 shown"},
     {"tray", "Force and Disable from the menu", "put:Minimise=1 start post:517 menu key:f is:chkForce=1 post:517 menu key:f is:chkForce=0 post:517 menu key:d is:chkDisable=1 store:~,~,1"},
@@ -95,7 +99,10 @@ std::vector<Scenario> Scenarios() {
     {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart minimise hidden endsession ended noicon store:1,0,1"},
 
     // The countdown, in groups that wait side by side.
-    {"countdown-a", "limits, Abort and the placeholder", "start tab:1 choose:'(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 choose:'Log Off' enabled:cmdStart=1 fill:txtCounter=5 click:cmdStart text:txtCounter=20 enabled:lstAdvanced=0 click:cmdAbort enabled:cmdStart=1 fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort"},
+    {"countdown-a", "the placeholder switches the inputs off", "start tab:1 choose:'(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 choose:'Log Off' enabled:cmdStart=1"},
+    {"countdown-a", "below 19 becomes 20", "start tab:1 choose:'Log Off' fill:txtCounter=5 click:cmdStart text:txtCounter=20 enabled:lstAdvanced=0 click:cmdAbort"},
+    {"countdown-a", "19.4 stays as typed", "start tab:1 choose:'Log Off' fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort"},
+    {"countdown-a", "above 86400 becomes 86400", "start tab:1 choose:'Log Off' fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort"},
     {"countdown-a", "a timer message from another program starts nothing", "start timer sleep:3 text:txtCounter=20 enabled:cmdAbort=0"},
     {"countdown-a", "no action at zero", "put:Force=1 start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart text:txtCounter=18 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
     {"countdown-b", "Log Off at zero", "start tab:1 choose:'Log Off' fill:txtCounter=19 click:cmdStart exit:0 priv:0 store:0,1,0"},
@@ -109,10 +116,10 @@ std::vector<Scenario> Scenarios() {
     {"make-run", "closes through its question", "attach close ask:" + close + " answer:yes ended"},
 
     // The resolution: the window scales and no caption is cut.
-    {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11'"},
-    {"dpi", "120 dpi", "dpi:120 start size:315x279 fit:'Microsoft Sans Serif=-13'"},
-    {"dpi", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
-    {"dpi", "192 dpi", "dpi:192 start size:504x446 fit:'Microsoft Sans Serif=-20'"},
+    {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11' iconsize:32"},
+    {"dpi", "120 dpi", "dpi:120 start size:315x279 fit:'Microsoft Sans Serif=-13' iconsize:40"},
+    {"dpi", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15' iconsize:48"},
+    {"dpi", "192 dpi", "dpi:192 start size:504x446 fit:'Microsoft Sans Serif=-20' iconsize:64"},
     {"dpi-without-wine-fonts", "96 dpi", "dpi:96 start size:252x223 fit:'Microsoft Sans Serif=-10'"},
     {"dpi-without-wine-fonts", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
     {"dpi-tray", "the pointer along the window is no tray click", "dpi:240 start sweep:505-530 nomenu shown"},

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Layout.h"
+#include "app/Version.h"
 #include "e2e/Run.h"
 #include "resources/resource.h"
 
@@ -38,19 +39,9 @@ const std::string kHost = [] {
     return std::string(name);
 }();
 
-POINT Centre(RECT rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-// In front, with a control holding the keyboard focus, so that keys reach it.
-bool ToFront(Run& run) {
-    return run.Expect(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return SetForegroundWindow(run.main()) && GetForegroundWindow() == run.main() &&
-                   GetGUIThreadInfo(GetWindowThreadProcessId(run.main(), nullptr), &info) &&
-                   IsChild(run.main(), info.hwndFocus);
-        },
-        "not in front");
+bool ToFront(Run& run) { return run.Check(e2e::ToFront(run.main()), "not in front"); }
+bool Keys(Run& run, const std::vector<std::string>& keys) {
+    return run.Check(e2e::Keys(run.main(), keys), "not in front");
 }
 
 // Start-up fills the list last; a window just started is in front. Wine
@@ -66,23 +57,10 @@ bool Started(Run& run, int copy) {
 
 bool Attach(Run& run) {
     Program& copy = run.copies[0];
-    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, "Quellar 2000 v2.40")); }, 90000);
+    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, quellar::kProgramTitle)); }, 90000);
     GetWindowThreadProcessId(copy.main, &copy.pid);
     copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
     return run.Check(copy.process, "no window");
-}
-
-// Keys go to the window in front, or to the tray menu open over a hidden one.
-bool Keys(Run& run, const std::vector<std::string>& keys) {
-    if (IsWindowVisible(run.main()) && !ToFront(run)) return false;
-    for (const std::string& key : keys) Press(key);
-    return true;
-}
-
-std::vector<std::string> Characters(const std::string& text) {
-    std::vector<std::string> keys;
-    for (char character : text) keys.push_back(std::string(1, character));
-    return keys;
 }
 
 // Every access key of the window and the tray menu.
@@ -99,9 +77,7 @@ std::vector<std::string> AccessLetters() {
 }
 
 bool Click(Run& run, const std::string& name) {
-    RECT place;
-    return run.Check(GetWindowRect(run.control(name), &place), "no " + name) && ToFront(run) &&
-           (ClickAt(Centre(place)), true);
+    return run.Check(ClickOn(run.main(), run.control(name)), "no " + name);
 }
 
 bool ClickIcon(Run& run, bool right) {
@@ -139,18 +115,6 @@ bool Answer(Run& run, int id) {
     return run.Expect([&] { return !IsWindow(run.box); }, "the box stays");
 }
 
-// Chooses an item of the action list by its text, with the arrow keys.
-bool Choose(Run& run, const std::string& item) {
-    HWND list = run.control("lstAdvanced");
-    const auto at =
-        SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
-    if (!run.Check(at != CB_ERR, "no item " + item) || !Click(run, "lstAdvanced")) return false;
-    const auto now = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    return Keys(run,
-                std::vector<std::string>(static_cast<std::size_t>(std::abs(at - now)), at > now ? "down" : "up")) &&
-           run.Expect([&] { return Text(list) == item; }, "the list reads " + Text(list));
-}
-
 bool ClientSize(Run& run, int width, int height) {
     RECT client;
     GetClientRect(run.main(), &client);
@@ -159,29 +123,35 @@ bool ClientSize(Run& run, int width, int height) {
 }
 
 // Every caption, in the font the program is meant to ask for, within the room
-// its control gives it: single lines by width, wrapped text by height.
+// its control leaves for text: single lines by width, wrapped text by height.
+// A check box's room is what its box (a menu check mark's size) and two edges
+// leave; a button's, what its three edges leave.
 bool CaptionsFit(Run& run, const std::string& face, int height) {
     const HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, face.c_str());
-    HDC dc = GetDC(nullptr);
-    SelectObject(dc, font);
+    HDC dc = GetDC(nullptr), window = GetDC(run.main());
+    const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     const LRESULT line = SendMessageA(run.control("lstAdvanced"), CB_GETITEMHEIGHT, 0, 0);
     bool fits = run.Check(line == metrics.tmHeight, "the program's lines are " + std::to_string(line) + " high");
-    const int dpi = GetDeviceCaps(GetDC(run.main()), LOGPIXELSX);
-    for (std::string name :
-         {"lblVersion",  "cmdLogOff", "cmdShutdown", "cmdReboot",  "cmdPowerOff",     "chkForce",   "chkDisable",
-          "chkMinimise", "cmdClear",  "cmdSave",     "lblCounter", "lblCombo",        "cmdStart",   "cmdAbort",
-          "lblTitle",    "lblBuild",  "HlblURL",     "hypHelp",    "lblInfoAdvanced", "lblWarning", "lblCopyright"}) {
-        const bool wrapped = name == "lblInfoAdvanced" || name == "lblWarning" || name == "lblCopyright";
+    const int dpi = GetDeviceCaps(window, LOGPIXELSX), edge = GetSystemMetrics(SM_CXEDGE);
+    for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
+        const quellar::ControlSpec& row = quellar::ControlTable()[i];
+        const bool box = row.kind == quellar::ControlKind::CheckBox,
+                   button = row.kind == quellar::ControlKind::CommandButton;
+        if (!box && !button && row.kind != quellar::ControlKind::Label && row.kind != quellar::ControlKind::HyperLink)
+            continue;
         RECT room, need{};
-        GetClientRect(run.control(name), &room);
-        room.right -= MulDiv(name[0] == 'c' ? (name[1] == 'h' ? 17 : 6) : 0, dpi, 96);  // a box, or an edge
+        GetClientRect(run.control(row.name), &room);
+        room.right -= MulDiv(box ? GetSystemMetrics(SM_CXMENUCHECK) + 2 * edge : button ? 3 * edge : 0, dpi, 96);
         need.right = room.right;
-        DrawTextA(dc, Text(run.control(name)).c_str(), -1, &need,
-                  DT_CALCRECT | (wrapped ? DT_WORDBREAK : DT_SINGLELINE));
-        fits = fits && run.Check(need.right <= room.right && need.bottom <= room.bottom, name + " is cut");
+        DrawTextA(dc, Text(run.control(row.name)).c_str(), -1, &need,
+                  DT_CALCRECT | DT_NOPREFIX | (row.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+        fits = fits &&
+               run.Check(need.right <= room.right && need.bottom <= room.bottom, std::string(row.name) + " is cut");
     }
+    SelectObject(dc, old);
+    ReleaseDC(run.main(), window);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
     return fits;
@@ -222,6 +192,13 @@ bool Opened(Run& run, const std::string& target) {
                    TracedCalls(run.program().pid).find(" " + quoted + "\",") != std::string::npos;
         },
         "its calls were:\n" + TracedCalls(run.program().pid));
+}
+
+bool IconLoaded(Run& run, int size) {
+    char call[40];
+    wsprintfA(call, ",00000001,%08x,%08x,", size, size);  // IMAGE_ICON, the width and the height
+    return run.Expect([&] { return TracedCalls(run.program().pid).find(call) != std::string::npos; },
+                      "its calls were:\n" + TracedCalls(run.program().pid));
 }
 
 bool EndSession(Run& run) {
@@ -273,8 +250,8 @@ const Verb kVerbs[] = {
     {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
     {"letters", "", "every access key letter of the window and the tray menu, typed alone", [](Step c) -> bool { return Keys(c.r, AccessLetters()); }},
-    {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return Click(c.r, c.a.name) && Keys(c.r, {"home", "shift+end"}) && Keys(c.r, Characters(c.a.value)); }},
-    {"choose", "ITEM", "the action list's item chosen with the arrow keys", [](Step c) -> bool { return Choose(c.r, c.a.text); }},
+    {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return c.r.Check(Fill(c.r.main(), c.r.control(c.a.name), c.a.value), "not in front"); }},
+    {"choose", "ITEM", "the action list's item chosen with the arrow keys", [](Step c) -> bool { return c.r.Check(Choose(c.r.main(), c.r.control("lstAdvanced"), c.a.text), "no item " + c.a.text); }},
     {"sleep", "SECONDS", "time passes", [](Step c) -> bool { return Sleep(1000 * c.a.number), true; }},
     {"answer", "yes|no|ok", "the open box answered", [](Step c) -> bool { return Answer(c.r, c.a.text == "yes" ? IDYES : c.a.text == "no" ? IDNO : IDOK); }},
     {"trayicon", "double|right", "a real double click, or right click, on the one tray icon", [](Step c) -> bool { return ClickIcon(c.r, c.a.text == "right"); }},
@@ -306,6 +283,7 @@ const Verb kVerbs[] = {
     {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
     {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},
+    {"iconsize", "N", "the program loaded its icon's frame of N pixels", [](Step c) -> bool { return IconLoaded(c.r, c.a.number); }},
     {"size", "WxH", "the window's client area in pixels, give or take one", [](Step c) -> bool { return ClientSize(c.r, c.a.number, std::atoi(c.a.text.c_str() + c.a.text.find('x') + 1)); }},
     {"fit", "FACE=HEIGHT", "the program asks for this font, and no caption is cut", [](Step c) -> bool { return CaptionsFit(c.r, c.a.name, std::atoi(c.a.value.c_str())); }},
 };

@@ -26,7 +26,7 @@ cp "$1/quellar_e2e.exe" "$c/"
 # calls to trace are read by each process as it starts.
 wineserver -p
 timeout 60 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /f /d \
-    'user32.ExitWindowsEx;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
+    'user32.ExitWindowsEx;user32.LoadImageA;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
     >/dev/null
 # After that, the program's ExitWindowsEx starts the driver in wineboot's
 # place (a copy, the template's file stays): the session goes on. Wine takes

@@ -7,7 +7,7 @@
 set -euo pipefail
 
 purpose=${1:-test}
-build_pkgs=(cmake make g++ mingw-w64 googletest libgtest-dev)
+build_pkgs=(cmake make g++ mingw-w64 googletest libgtest-dev zip unzip)
 wine_pkgs=(wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick)
 
 case "$purpose" in

@@ -47,6 +47,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wine_session_fonts "$WINEPREFIX"
 mkdir -p "$appdir"
-cp "$exe" "$here/resources/help.html" "$appdir/"
+cp "$exe" "$(dirname "$exe")/help.html" "$appdir/"
 cd "$appdir"
 wine "$appdir/Quellar.exe"

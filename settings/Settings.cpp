@@ -7,6 +7,7 @@
 namespace quellar {
 namespace {
 
+// Where the store keeps the options.
 constexpr const char* kApp = "Quellar";
 constexpr const char* kSection = "Startup";
 
@@ -24,6 +25,12 @@ bool frmQuellar::LoadOption(std::string& result, const std::string& key, Control
     result = text;
     ui_.SetValue(checkBox, text == "1" ? 1 : 0);
     return true;
+}
+
+// The Warning value is written and removed again, whatever a run left there.
+void frmQuellar::ResetWarning() {
+    ui_.SaveSetting(kApp, kSection, "Warning", "0");
+    ui_.DeleteSetting(kApp, kSection, "Warning");
 }
 
 void frmQuellar::cmdSave_Click() {

@@ -3,10 +3,16 @@
 
 The icon is a glowing red lamp: a bright red disc inside a white ring with a
 black outline, with eight short red rays around it, on a transparent
-background.  One .ico file holds two 16-colour images, 32x32 and 16x16.
+background.  One .ico file holds, in this order:
+  - two 16-colour images, 32x32 and 16x16, hand-tuned for Windows 95 to 2000,
+    first so that systems without 32-bit icons still choose them;
+  - 32-bit images with alpha (anti-aliased edges) at 16, 20, 24, 32, 40, 48,
+    64 and 256 px, each drawn at its own size from the 32 px geometry scaled:
+    up to 40 px as BMP entries with an AND mask, from 48 px as PNG, which
+    Vista and later read.
 
-Only the standard library is used.  A PNG preview (8x scale, both sizes side
-by side on a checkerboard) is written as well, by default to
+Only the standard library is used.  A PNG preview (every image enlarged to
+about 256 px, on a checkerboard) is written as well, by default to
 /tmp/icon_preview.png.
 
 Usage: python3 tools/make_icon.py [--out PATH] [--preview PATH]
@@ -67,6 +73,13 @@ RAY_DIRECTIONS = [
 ]
 EPSILON = 1e-9
 
+# Sizes of the 32-bit images, and those of them stored as PNG: only Vista and
+# later read PNG images, and only they show icons above 40 px, save Windows
+# XP at 150 or 200%, where the program falls back to its 32 px frame. PNG
+# keeps the exe small.
+TRUE_COLOUR_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+PNG_SIZES = (48, 64, 256)
+
 
 def draw(size):
     """Returns the picture as rows (top row first) of palette indexes or CLEAR."""
@@ -101,6 +114,71 @@ def on_ray(dx, dy, g):
     return False
 
 
+def smooth_geometry(size):
+    """The 32 px geometry scaled to size, in coordinates where pixel x spans
+    x..x+1.  Rays are a whole number of pixels wide, the centre sits on a
+    pixel edge or a pixel centre to match, and every radius ends on a pixel
+    edge: so straight edges stay sharp and only curves are anti-aliased.
+    Each ring is a whole number of pixels wide, at least one, so that small
+    sizes neither lose it nor blur it."""
+    base = GEOMETRY[32]
+    k = size / 32.0
+
+    def whole(width):
+        return max(1, int(width * k + 0.5))
+
+    ray_width = whole(2 * base["ray_half"])
+    half = 0.5 if ray_width % 2 else 0.0
+
+    def snap(radius, at_least=0.0):
+        return max(at_least, math.floor(radius - half + 0.5) + half)
+
+    disc = snap(base["disc"] * k)
+    ring = disc + whole(base["ring"] - base["disc"])
+    outline = ring + whole(base["outline"] - base["ring"])
+    return dict(centre=size / 2.0 - half, disc=disc, ring=ring, outline=outline,
+                ray_in=snap(base["ray_in"] * k, outline + 1),
+                ray_out=snap(base["ray_out"] * k), ray_half=ray_width / 2.0)
+
+
+def draw_smooth(size):
+    """Returns the picture as rows of (red, green, blue, alpha), averaging
+    n x n samples per pixel for anti-aliased edges."""
+    g = smooth_geometry(size)
+    c = g["centre"]
+    n = 8 if size <= 64 else 4  # 256 px needs fewer to look smooth
+    offsets = [(i + 0.5) / n for i in range(n)]
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            count = [0] * 16
+            for oy in offsets:
+                dy = y + oy - c
+                for ox in offsets:
+                    dx = x + ox - c
+                    r = math.hypot(dx, dy)
+                    if r <= g["disc"]:
+                        count[RED] += 1
+                    elif r <= g["ring"]:
+                        count[WHITE] += 1
+                    elif r <= g["outline"]:
+                        count[BLACK] += 1
+                    elif g["ray_in"] <= r <= g["ray_out"] and on_ray(dx, dy, g):
+                        count[RED] += 1
+            opaque = sum(count)
+            if not opaque:
+                row.append((0, 0, 0, 0))
+                continue
+            # Straight (not premultiplied) alpha, as icons want.
+            colour = [sum(PALETTE[i][ch] * count[i] for i in range(16)) / opaque
+                      for ch in range(3)]
+            alpha = opaque / float(n * n)
+            row.append(tuple(int(v + 0.5) for v in colour) + (int(255 * alpha + 0.5),))
+        rows.append(row)
+    return rows
+
+
 def pack_rows(rows, bits, value):
     """Packs rows bottom-up at the given bits per pixel, each row padded to
     a multiple of 32 bits, as a DIB wants them."""
@@ -124,47 +202,62 @@ def pack_rows(rows, bits, value):
     return bytes(out)
 
 
-def icon_image(rows):
-    """One icon image: BITMAPINFOHEADER, palette, XOR bitmap, AND mask."""
-    size = len(rows)
-    xor = pack_rows(rows, 4, lambda px: BLACK if px is CLEAR else px)
-    mask = pack_rows(rows, 1, lambda px: 1 if px is CLEAR else 0)
-    header = struct.pack(
+def bitmap_header(size, bits, image_bytes):
+    return struct.pack(
         "<IiiHHIIiiII",
         40,             # biSize
         size,           # biWidth
         size * 2,       # biHeight: XOR bitmap plus AND mask
         1,              # biPlanes
-        4,              # biBitCount
+        bits,           # biBitCount
         0,              # biCompression (BI_RGB)
-        len(xor) + len(mask),  # biSizeImage
+        image_bytes,    # biSizeImage
         0, 0,           # biXPelsPerMeter, biYPelsPerMeter
-        0,              # biClrUsed (0 means all 16)
+        0,              # biClrUsed (0 means all 16 at 4 bits; none at 32)
         0,              # biClrImportant
     )
+
+
+def icon_image(rows):
+    """One 16-colour icon image: BITMAPINFOHEADER, palette, XOR bitmap, AND
+    mask."""
+    size = len(rows)
+    xor = pack_rows(rows, 4, lambda px: BLACK if px is CLEAR else px)
+    mask = pack_rows(rows, 1, lambda px: 1 if px is CLEAR else 0)
     palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for r, g, b in PALETTE)
-    return header + palette + xor + mask
+    return bitmap_header(size, 4, len(xor) + len(mask)) + palette + xor + mask
+
+
+def icon_image_32(rows):
+    """One 32-bit icon image: BITMAPINFOHEADER, BGRA bitmap, AND mask.  The
+    mask and the black under clear pixels keep the edges right on systems
+    that ignore alpha."""
+    size = len(rows)
+    xor = b"".join(bytes((b, g, r, a)) for row in reversed(rows) for r, g, b, a in row)
+    mask = pack_rows(rows, 1, lambda px: 1 if px[3] == 0 else 0)
+    return bitmap_header(size, 32, len(xor) + len(mask)) + xor + mask
 
 
 def build_ico(images):
-    """images: list of (size, image bytes)."""
+    """images: list of (size, bits per pixel, image bytes), in directory
+    order."""
     count = len(images)
     out = bytearray(struct.pack("<HHH", 0, 1, count))
     offset = 6 + 16 * count
-    for size, data in images:
+    for size, bits, data in images:
         out += struct.pack(
             "<BBBBHHII",
             size if size < 256 else 0,  # bWidth
             size if size < 256 else 0,  # bHeight
-            16,                         # bColorCount
+            16 if bits == 4 else 0,     # bColorCount (0: more than 256)
             0,                          # bReserved
             1,                          # wPlanes
-            4,                          # wBitCount
+            bits,                       # wBitCount
             len(data),                  # dwBytesInRes
             offset,                     # dwImageOffset
         )
         offset += len(data)
-    for _, data in images:
+    for _, _, data in images:
         out += data
     return bytes(out)
 
@@ -174,40 +267,53 @@ def png_chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
 
 
-def write_preview(path, pictures, scale=8, gap=2):
-    """Both pictures side by side, scaled up, on a grey checkerboard."""
-    width = sum(len(p) for p in pictures) * scale + gap * scale * (len(pictures) + 1)
-    height = max(len(p) for p in pictures) * scale + 2 * gap * scale
-    pixels = []
-    for y in range(height):
-        line = []
-        for x in range(width):
-            light = ((x // scale) + (y // scale)) % 2 == 0
-            line.append((0xE0, 0xE0, 0xE0) if light else (0xB0, 0xB0, 0xB0))
-        pixels.append(line)
-    left = gap * scale
-    for pic in pictures:
-        top = gap * scale
-        for py, row in enumerate(pic):
-            for px, idx in enumerate(row):
-                if idx is CLEAR:
-                    continue
-                colour = PALETTE[idx]
-                for sy in range(scale):
-                    for sx in range(scale):
-                        pixels[top + py * scale + sy][left + px * scale + sx] = colour
-        left += len(pic) * scale + gap * scale
+def encode_png(rows, colour_type, channels):
+    """rows of tuples with `channels` values each (colour type 2: RGB, 6:
+    RGBA, 8 bits per value)."""
     raw = bytearray()
-    for line in pixels:
-        raw.append(0)  # filter type: none
-        for r, g, b in line:
-            raw += bytes((r, g, b))
+    previous = bytes(len(rows[0]) * channels)
+    for row in rows:
+        line = bytes(v for px in row for v in px)
+        # Filter "up": rows of the lamp repeat their neighbours closely.
+        raw.append(2)
+        raw += bytes((a - b) & 0xFF for a, b in zip(line, previous))
+        previous = line
     png = b"\x89PNG\r\n\x1a\n"
-    png += png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+    png += png_chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows),
+                                          8, colour_type, 0, 0, 0))
     png += png_chunk(b"IDAT", zlib.compress(bytes(raw), 9))
     png += png_chunk(b"IEND", b"")
+    return png
+
+
+def as_rgba(picture):
+    """A 16-colour picture as rows of (red, green, blue, alpha)."""
+    return [[(0, 0, 0, 0) if idx is CLEAR else PALETTE[idx] + (255,) for idx in row]
+            for row in picture]
+
+
+def write_preview(path, pictures, tile=256, columns=5, gap=16, check=8):
+    """The pictures (rows of RGBA) in a grid on a grey checkerboard, each
+    enlarged by a whole factor to about `tile` pixels, so that every pixel
+    shows."""
+    rows_of_tiles = (len(pictures) + columns - 1) // columns
+    width = columns * (tile + gap) + gap
+    height = rows_of_tiles * (tile + gap) + gap
+    pixels = [[(0xE0,) * 3 if ((x // check) + (y // check)) % 2 == 0 else (0xB0,) * 3
+               for x in range(width)] for y in range(height)]
+    for n, pic in enumerate(pictures):
+        scale = max(1, tile // len(pic))
+        left = gap + (n % columns) * (tile + gap)
+        top = gap + (n // columns) * (tile + gap)
+        for y in range(len(pic) * scale):
+            line = pixels[top + y]
+            for x in range(len(pic) * scale):
+                r, g, b, a = pic[y // scale][x // scale]
+                under = line[left + x]
+                line[left + x] = tuple((c * a + u * (255 - a) + 127) // 255
+                                       for c, u in zip((r, g, b), under))
     with open(path, "wb") as f:
-        f.write(png)
+        f.write(encode_png(pixels, 2, 3))
 
 
 def main():
@@ -219,12 +325,24 @@ def main():
     args = parser.parse_args()
 
     pictures = {size: draw(size) for size in (32, 16)}
-    ico = build_ico([(size, icon_image(pictures[size])) for size in (32, 16)])
+    smooth = {size: draw_smooth(size) for size in TRUE_COLOUR_SIZES}
+    images = [(size, 4, icon_image(pictures[size])) for size in (32, 16)]
+    for size in TRUE_COLOUR_SIZES:
+        if size in PNG_SIZES:
+            data = encode_png(smooth[size], 6, 4)
+        else:
+            data = icon_image_32(smooth[size])
+        images.append((size, 32, data))
+    ico = build_ico(images)
     with open(args.out, "wb") as f:
         f.write(ico)
     print("wrote %s (%d bytes)" % (args.out, len(ico)))
+    for size, bits, data in images:
+        print("  %3d px %2d bpp %-3s %6d bytes" % (
+            size, bits, "PNG" if data.startswith(b"\x89PNG") else "BMP", len(data)))
     if args.preview:
-        write_preview(args.preview, [pictures[32], pictures[16]])
+        write_preview(args.preview, [as_rgba(pictures[32]), as_rgba(pictures[16])]
+                      + [smooth[size] for size in TRUE_COLOUR_SIZES])
         print("wrote %s" % args.preview)
 
 

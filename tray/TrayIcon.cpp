@@ -5,14 +5,22 @@
 
 namespace quellar {
 
-bool frmQuellar::NotifyTray(std::uint32_t message) { return ui_.Shell_NotifyIconA(message, gudtTrayIcon); }
+void frmQuellar::AddTrayIcon() { ui_.AddTrayIcon(gudtTrayIcon); }
+void frmQuellar::DeleteTrayIcon() { ui_.DeleteTrayIcon(gudtTrayIcon); }
+
+// The window comes back from the tray, in front of the others.
+void frmQuellar::RestoreFromTray() {
+    ui_.SetState(WindowState::Normal);
+    ui_.BringToFront();
+    ui_.Show();
+}
 
 void frmQuellar::Form_Resize() {
     if (ui_.State() == WindowState::Minimised) ui_.Hide();
     if (ui_.State() == WindowState::Minimised) {
-        NotifyTray(modSysTray::NIM_ADD);
+        AddTrayIcon();
     } else {
-        NotifyTray(modSysTray::NIM_DELETE);
+        DeleteTrayIcon();
     }
     MenuCheck(ControlId::chkForce, MenuId::mPopForce);
     MenuCheck(ControlId::chkDisable, MenuId::mPopDisable);
@@ -36,25 +44,21 @@ void frmQuellar::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
         return;
     }
     if (message == modSysTray::WM_LBUTTONDBLCLK) {
-        ui_.SetState(WindowState::Normal);
-        ui_.SetForegroundWindow(ui_.WindowHandle());
-        ui_.Show();
+        RestoreFromTray();
     } else {
-        ui_.SetForegroundWindow(ui_.WindowHandle());
+        ui_.BringToFront();
         OnMenu(ui_.PopupMenu(MenuId::mPopupSys));
     }
 }
 
 // A new taskbar knows no icons: one that should be there is added again.
 void frmQuellar::Form_TaskbarCreated() {
-    if (ui_.State() == WindowState::Minimised) NotifyTray(modSysTray::NIM_ADD);
+    if (ui_.State() == WindowState::Minimised) AddTrayIcon();
 }
 
 void frmQuellar::mPopRestore_Click() {
-    ui_.SetState(WindowState::Normal);
-    ui_.SetForegroundWindow(ui_.WindowHandle());
-    ui_.Show();
-    NotifyTray(modSysTray::NIM_DELETE);
+    RestoreFromTray();
+    DeleteTrayIcon();
 }
 
 }  // namespace quellar

@@ -30,6 +30,17 @@ std::int64_t MonotonicMs() {
     return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
 }
 
+// The icon's frame of this size; where Windows cannot read it (the PNG frames
+// before Vista), the frame of the usual size, stretched.
+HICON IconOfSize(HINSTANCE instance, int size, int usual) {
+    for (int wanted : {size, usual}) {
+        if (HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, wanted, wanted, 0)) {
+            return static_cast<HICON>(icon);
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
@@ -39,11 +50,8 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     ReleaseDC(nullptr, screen);
 
     // Drawn at the resolution's size: 32 and 16 pixels at 96 dots per inch.
-    const int big = MulDiv(32, dpi_, 96);
-    const int small = MulDiv(16, dpi_, 96);
-    bigIcon_.reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, big, big, 0)));
-    smallIcon_.reset(
-        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_QUELLAR), IMAGE_ICON, small, small, 0)));
+    bigIcon_.reset(IconOfSize(instance, MulDiv(32, dpi_, 96), 32));
+    smallIcon_.reset(IconOfSize(instance, MulDiv(16, dpi_, 96), 16));
 
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -257,21 +265,6 @@ bool MainWindow::OnSetCursor(HWND under) {
     HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
     SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
     return true;
-}
-
-// Like a dialog, give the focus back to the control that had it, or to the
-// tab strip, so that keys always reach a control.
-void MainWindow::OnActivate(bool active) {
-    HWND focus = GetFocus();
-    if (!active) {
-        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-        return;
-    }
-    HWND target = focusBeforeDeactivation_;
-    if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
-        target = Control(ControlId::SSTabQuellar);
-    }
-    SetFocus(target);
 }
 
 bool MainWindow::IsLink(HWND control) const {

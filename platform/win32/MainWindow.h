@@ -1,5 +1,6 @@
-// The real window, made from the control table, and its message handling:
-// one short handler per message, each handing a plain event to the form.
+// The real window, made from the control table (MainWindowControls.cpp), its
+// message handling, one short handler per message handing a plain event to
+// the form (MainWindow.cpp), and the keyboard focus (MainWindowFocus.cpp).
 #pragma once
 
 #include <windows.h>
@@ -7,9 +8,9 @@
 #include <array>
 #include <string>
 
+#include "app/FormEvents.h"
 #include "app/Layout.h"
 #include "countdown/TickSchedule.h"
-#include "platform/Platform.h"
 #include "platform/win32/Handles.h"
 
 namespace quellar {
@@ -29,6 +30,7 @@ public:
     void ShowFirstOrAgain();
     void SetInterval(int milliseconds);
     void SetLinkTarget(ControlId link, const std::string& target);
+    void SetEnabled(ControlId control, bool enabled);
     // Runs the form's unload handling; the window goes unless it cancels.
     void Close();
     // Keyboard handling for the message loop; true when the message was used.
@@ -67,6 +69,8 @@ private:
     bool shownBefore_ = false;
     bool armed_ = false;  // the countdown's timer ticks
     HWND focusBeforeDeactivation_ = nullptr;
+    HWND focusReturnsTo_ = nullptr;  // disabled while it had the focus
+    HWND focusLentTo_ = nullptr;     // where the focus went then
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> linkTargets_;
     Font font_;

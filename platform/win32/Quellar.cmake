@@ -5,17 +5,25 @@ add_executable(Quellar WIN32
   platform/win32/main.cpp
   platform/win32/MainWindow.cpp
   platform/win32/MainWindowControls.cpp
+  platform/win32/MainWindowFocus.cpp
   platform/win32/Container.cpp
   platform/win32/Link.cpp
   platform/win32/DialogFont.cpp
   platform/win32/SingleInstance.cpp
   platform/win32/Win32Platform.cpp
   platform/win32/SystemCalls.cpp
+  platform/win32/ShutdownPrivilege.cpp
   platform/win32/Registry.cpp
   platform/win32/Shell32.cpp
   resources/Quellar.rc
 )
-target_include_directories(Quellar PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources)
+# The version resource and the manifest carry the project's version; the help
+# page is made beside Quellar.exe, whose folder it is shipped and run from.
+configure_file(resources/VersionInfo.h.in ${CMAKE_BINARY_DIR}/generated/resources/VersionInfo.h @ONLY)
+configure_file(resources/Quellar.manifest.in ${CMAKE_BINARY_DIR}/generated/resources/Quellar.manifest @ONLY)
+configure_file(resources/help.html.in ${CMAKE_BINARY_DIR}/help.html @ONLY)
+target_include_directories(Quellar PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/resources
+  ${CMAKE_BINARY_DIR}/generated/resources)
 target_compile_definitions(Quellar PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(Quellar PRIVATE quellar_core comctl32 advapi32 user32 gdi32 kernel32)
 
@@ -27,5 +35,9 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
       -fno-threadsafe-statics -ffunction-sections -fdata-sections)
   endforeach()
-  target_link_options(Quellar PRIVATE -static -s -Wl,--gc-sections)
+  # No build time in the PE header and no build folder in the code: two
+  # builds of one commit give the same bytes.
+  target_compile_options(Quellar PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+  target_link_options(Quellar PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
+    -Wl,-Map=${CMAKE_BINARY_DIR}/Quellar.map)
 endif()

@@ -36,27 +36,7 @@ std::string Win32Platform::Text(ControlId id) { return WindowText(control(id)); 
 
 void Win32Platform::SetText(ControlId id, const std::string& text) { SetWindowTextA(control(id), text.c_str()); }
 
-bool Win32Platform::Enabled(ControlId id) { return IsWindowEnabled(control(id)) != FALSE; }
-
-// A control that is disabled while it has the focus would leave no control
-// with the focus; it passes on to the next one, and comes back when the
-// control is enabled again before the user has moved it.
-void Win32Platform::SetEnabled(ControlId id, bool enabled) {
-    HWND hwnd = control(id);
-    HWND focus = GetFocus();
-    const bool hadFocus = focus && (focus == hwnd || IsChild(hwnd, focus));
-    EnableWindow(hwnd, enabled ? TRUE : FALSE);
-    if (!enabled && hadFocus) {
-        HWND next = GetNextDlgTabItem(window_.Handle(), hwnd, FALSE);
-        if (next && next != hwnd) SetFocus(next);
-        focusReturnsTo_ = hwnd;
-        focusLentTo_ = next;
-    } else if (enabled && hwnd == focusReturnsTo_) {
-        focus = GetFocus();
-        if (!focus || focus == focusLentTo_) SetFocus(hwnd);
-        focusReturnsTo_ = nullptr;
-    }
-}
+void Win32Platform::SetEnabled(ControlId id, bool enabled) { window_.SetEnabled(id, enabled); }
 
 int Win32Platform::Value(ControlId id) { return SendMessageA(control(id), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 
@@ -128,6 +108,8 @@ void Win32Platform::Refresh() {
     RedrawWindow(window_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+void Win32Platform::BringToFront() { SetForegroundWindow(window_.Handle()); }
+
 void Win32Platform::SetCaption(const std::string& caption) { SetWindowTextA(window_.Handle(), caption.c_str()); }
 
 void Win32Platform::Unload() { window_.Close(); }
@@ -138,7 +120,7 @@ std::uint32_t Win32Platform::IconHandle() { return To32(window_.BigIcon()); }
 
 float Win32Platform::TwipsPerPixelX() { return window_.TwipsPerPixel(); }
 
-int Win32Platform::MsgBox(const std::string& prompt, int style, const std::string& title) {
+int Win32Platform::MsgBox(const std::string& prompt, BoxStyle style, const std::string& title) {
     HWND owner = window_.Handle();
     UINT flags = static_cast<UINT>(style);
     // Asked from the tray, the question must still come to the front.

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/Platform.h"
+#include "app/Platform.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/SingleInstance.h"
@@ -20,7 +20,6 @@ public:
 
     std::string Text(ControlId control) override;
     void SetText(ControlId control, const std::string& text) override;
-    bool Enabled(ControlId control) override;
     void SetEnabled(ControlId control, bool enabled) override;
     int Value(ControlId checkBox) override;
     void SetValue(ControlId checkBox, int value) override;
@@ -36,12 +35,13 @@ public:
     void Show() override;
     void Hide() override;
     void Refresh() override;
+    void BringToFront() override;
     void SetCaption(const std::string& caption) override;
     void Unload() override;
     std::uint32_t WindowHandle() override;
     std::uint32_t IconHandle() override;
     float TwipsPerPixelX() override;
-    int MsgBox(const std::string& prompt, int style, const std::string& title) override;
+    int MsgBox(const std::string& prompt, BoxStyle style, const std::string& title) override;
     void BringBoxToFront() override;
     bool PrevInstance() override;
     std::string AppTitle() override;
@@ -56,21 +56,15 @@ public:
     bool GetSetting(const std::string& app, const std::string& section, const std::string& key,
                     std::string& value) override;
     bool DeleteSetting(const std::string& app, const std::string& section, const std::string& key) override;
-    bool GetVersionExA(OsVersionInfo& info) override;
-    std::uint32_t GetVersion() override;
-    bool GetComputerNameA(char* buffer, std::uint32_t& size) override;
-    bool GetUserNameA(char* buffer, std::uint32_t& size) override;
-    void SetLastError(std::uint32_t code) override;
-    Handle GetCurrentProcess() override;
-    bool OpenProcessToken(Handle process, std::uint32_t access, Handle& token) override;
-    bool LookupPrivilegeValueA(const char* systemName, const char* name, Luid& luid) override;
-    bool AdjustTokenPrivileges(Handle token, bool disableAll, const TokenPrivileges& newState,
-                               std::uint32_t bufferLength, TokenPrivileges& previousState,
-                               std::uint32_t& returnLength) override;
-    bool CloseHandle(Handle handle) override;
-    bool ExitWindowsEx(std::uint32_t flags, std::uint32_t reserved) override;
-    bool Shell_NotifyIconA(std::uint32_t message, const modSysTray::TrayIconRecord& record) override;
-    bool SetForegroundWindow(std::uint32_t window) override;
+    WindowsVersion VersionRecord() override;
+    std::uint32_t VersionNumber() override;
+    std::string ComputerName() override;
+    std::string UserName() override;
+    void ClearLastError() override;
+    void EnableShutdownPrivilegeInToken() override;
+    void EndSession(std::uint32_t flags) override;
+    void AddTrayIcon(const modSysTray::TrayIconRecord& record) override;
+    void DeleteTrayIcon(const modSysTray::TrayIconRecord& record) override;
 
 private:
     HWND control(ControlId id) const { return window_.Control(id); }
@@ -78,8 +72,6 @@ private:
     HINSTANCE instance_;
     MainWindow window_;
     SingleInstance single_;
-    HWND focusReturnsTo_ = nullptr;
-    HWND focusLentTo_ = nullptr;
 };
 
 }  // namespace win32

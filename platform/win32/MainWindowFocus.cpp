@@ -1,0 +1,44 @@
+// Where the keyboard focus goes when the window or a control changes, so
+// that keys always reach a control of the window.
+#include "platform/win32/MainWindow.h"
+
+namespace quellar {
+namespace win32 {
+
+// Like a dialog, give the focus back to the control that had it, or to the
+// tab strip.
+void MainWindow::OnActivate(bool active) {
+    HWND focus = GetFocus();
+    if (!active) {
+        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        return;
+    }
+    HWND target = focusBeforeDeactivation_;
+    if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
+        target = Control(ControlId::SSTabQuellar);
+    }
+    SetFocus(target);
+}
+
+// A control that is disabled while it has the focus would leave no control
+// with the focus; it passes on to the next one, and comes back when the
+// control is enabled again before the user has moved it.
+void MainWindow::SetEnabled(ControlId id, bool enabled) {
+    HWND hwnd = Control(id);
+    HWND focus = GetFocus();
+    const bool hadFocus = focus && (focus == hwnd || IsChild(hwnd, focus));
+    EnableWindow(hwnd, enabled ? TRUE : FALSE);
+    if (!enabled && hadFocus) {
+        HWND next = GetNextDlgTabItem(hwnd_, hwnd, FALSE);
+        if (next && next != hwnd) SetFocus(next);
+        focusReturnsTo_ = hwnd;
+        focusLentTo_ = next;
+    } else if (enabled && hwnd == focusReturnsTo_) {
+        focus = GetFocus();
+        if (!focus || focus == focusLentTo_) SetFocus(hwnd);
+        focusReturnsTo_ = nullptr;
+    }
+}
+
+}  // namespace win32
+}  // namespace quellar

@@ -194,11 +194,22 @@ bool Opened(Run& run, const std::string& target) {
         "its calls were:\n" + TracedCalls(run.program().pid));
 }
 
+// LoadImageA(instance, 1, IMAGE_ICON, width, height, flags); the 64-bit trace
+// shows the register a 32-bit argument came in, with whatever its upper half held.
 bool IconLoaded(Run& run, int size) {
-    char call[40];
-    wsprintfA(call, ",00000001,%08x,%08x,", size, size);  // IMAGE_ICON, the width and the height
-    return run.Expect([&] { return TracedCalls(run.program().pid).find(call) != std::string::npos; },
-                      "its calls were:\n" + TracedCalls(run.program().pid));
+    char width[32], height[16];
+    wsprintfA(width, ",00000001,00000001,%08x,", size);
+    wsprintfA(height, "%08x,", size);
+    return run.Expect(
+        [&] {
+            const std::string calls = TracedCalls(run.program().pid);
+            for (std::size_t at = calls.find(width); at != std::string::npos; at = calls.find(width, at + 1)) {
+                const std::size_t end = calls.find(',', at + strlen(width)) + 1;
+                if (end >= 9 && calls.compare(end - 9, 9, height) == 0) return true;
+            }
+            return false;
+        },
+        "its calls were:\n" + TracedCalls(run.program().pid));
 }
 
 bool EndSession(Run& run) {

@@ -16,6 +16,6 @@ count() {  # files...
     echo "$total"
 }
 program=$(count $(git ls-files 'app/*.cpp' 'app/*.h' 'actions/*' 'countdown/*' 'tray/*' 'settings/*' \
-    'platform/win32/*.cpp' 'platform/win32/*.h' 'resources/*.h' 'resources/*.rc'))
+    'platform/win32/*.cpp' 'platform/win32/*.h' 'app/*.h.in' 'resources/*.h' 'resources/*.h.in' 'resources/*.rc'))
 tests=$(count $(git ls-files 'tests/*' 'e2e/*'))
 echo "program $program lines, tests $tests lines: $((100 * tests / program))%"

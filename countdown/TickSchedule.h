@@ -16,6 +16,9 @@ public:
     // A tick more than a period late restarts the schedule from itself, so
     // that missed ticks are not made up in a rush.
     std::int64_t Tick(std::int64_t now);
+    // Whether a timer message at `now` can be the next tick: not more than
+    // half a period before it is due. Any program can post the message.
+    bool Due(std::int64_t now) const { return now >= origin_ + (ticks_ + 1) * period_ - period_ / 2; }
 
 private:
     std::int64_t origin_ = 0;

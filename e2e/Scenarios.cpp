@@ -104,6 +104,7 @@ std::vector<Scenario> Scenarios() {
     {"countdown-a", "19.4 stays as typed", "start tab:1 choose:'Log Off' fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort"},
     {"countdown-a", "above 86400 becomes 86400", "start tab:1 choose:'Log Off' fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort"},
     {"countdown-a", "a timer message from another program starts nothing", "start timer sleep:3 text:txtCounter=20 enabled:cmdAbort=0"},
+    {"countdown-a", "timer messages from another program do not hurry a countdown", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=60 click:cmdStart timer:5 text:txtCounter=59 click:cmdAbort"},
     {"countdown-a", "no action at zero", "put:Force=1 start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart text:txtCounter=18 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
     {"countdown-b", "Log Off at zero", "start tab:1 choose:'Log Off' fill:txtCounter=19 click:cmdStart exit:0 priv:0 store:0,1,0"},
     {"countdown-b", "Shutdown at zero with Force", "put:Force=1 start tab:1 choose:Shutdown fill:txtCounter=19 click:cmdStart exit:5 priv:1 store:1,1,0"},

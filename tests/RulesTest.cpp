@@ -47,6 +47,9 @@ TEST(Rules, TicksKeepToTheSecondsSinceStart) {
     }
     // A stall of five seconds starts the count anew from the late tick.
     EXPECT_EQ(schedule.Tick(due + 5000), 1000);
+    // A timer message more than half a period before the next tick is due is none of its ticks.
+    for (const auto& [early, isTick] : {std::pair{501, false}, {500, true}, {0, true}})
+        EXPECT_EQ(schedule.Due(due + 6000 - early), isTick) << early;
 }
 
 // clang-format off

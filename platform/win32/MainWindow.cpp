@@ -186,11 +186,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Re-armed before the handler runs, which may disarm it. Any program can post
-// a timer message: one that arrives while the countdown is not armed is none
-// of its ticks.
+// a timer message: one that arrives while the countdown is not armed, or long
+// before its next tick is due, is none of its ticks.
 void MainWindow::OnTimer() {
-    if (!armed_) return;
-    SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(MonotonicMs())), nullptr);
+    const std::int64_t now = MonotonicMs();
+    if (!armed_ || !ticks_.Due(now)) return;
+    SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(now)), nullptr);
     events_->OnTimer(ControlId::timCounter);
 }
 

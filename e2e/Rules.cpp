@@ -73,11 +73,6 @@ void BeforeStep(Run& run, const std::string& verb, const std::string& arg) {
 bool RulesHold(Run& run, const std::string& verb, const std::string& arg) {
     Program& first = run.copies[0];
     const std::string step = verb + (arg.empty() ? "" : ":" + arg);
-    // What a step does reaches the program a moment later.
-    if (!Is(verb,
-            {"ask",  "duplicate", "nobox", "menu",    "nomenu", "is",   "text", "enabled", "store", "shown", "hidden",
-             "icon", "noicon",    "tip",   "running", "ended",  "exit", "priv", "opened",  "size",  "fit"}))
-        Sleep(100);
     bool ok = true;
     const std::size_t exits = Exits(run);
     ok = ok &&
@@ -134,7 +129,7 @@ bool TrayStillAnswers(Run& run) {
     if (IsWindowVisible(first.main)) PostMessageA(first.main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     if (!run.Expect([&] { return !IsWindowVisible(first.main) && ShownIcon(tip, place); }, "no icon in the tray"))
         return false;
-    const POINT icon = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    const POINT icon = Centre(place);
     ClickAt(icon, 1, true);
     if (!run.Expect([&] { return OpenMenu(first); }, "the icon opens no menu")) return false;
     Press("esc");

@@ -8,6 +8,9 @@
 
 namespace e2e {
 
+// The closing question, as an ask: step's argument.
+constexpr const char* kCloseQuestion = "'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.'";
+
 struct Run {
     std::string exe;    // the build under test
     Program copies[2];  // the first copy and a second one

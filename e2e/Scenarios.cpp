@@ -29,12 +29,11 @@ struct Scenario {
     std::string group, name, script;
 };
 
-const char* const kCloseQuestion = "'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.'";
 const char* const kWalkSeeds = "1 2 3";
 constexpr int kWalkMoves = 40;
 
 std::vector<Scenario> Scenarios() {
-    const std::string close = kCloseQuestion, title = quellar::kProgramTitle;
+    const std::string close = e2e::kCloseQuestion, title = quellar::kProgramTitle;
     std::vector<Scenario> rows = {
         // clang-format off
     // Start-up and the store.

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "app/Layout.h"
@@ -245,7 +247,8 @@ struct Verb {
 };
 
 // clang-format off
-const Verb kVerbs[] = {
+// What the row sets up, and what the user, Windows and other programs do.
+const Verb kDoings[] = {
     // The start.
     {"win", "VERSION", "Wine reports this Windows (win98, nt40, winxp, ...) to the program", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe", "Version", c.a.text), true; }},
     {"dpi", "N", "the screen has N dots per inch", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &c.a.number, 4), true; }},
@@ -274,7 +277,10 @@ const Verb kVerbs[] = {
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
     {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},
     {"taskbar", "", "a new taskbar, which knows no icons and says so", [](Step c) -> bool { return RemoveIcon(c.r.main()), SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != FALSE; }},
-    // What must hold.
+};
+
+// What must hold: checks, which change nothing, so nothing settles after them.
+const Verb kChecks[] = {
     {"ask", "TITLE|TEXT", "the program asks this, with Yes and No", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
     {"nobox", "[TITLE]", "no box of the program is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
@@ -300,11 +306,18 @@ const Verb kVerbs[] = {
 };
 // clang-format on
 
+// Both tables, in the order they are printed.
+const std::pair<const Verb*, const Verb*> kTables[] = {{std::begin(kDoings), std::end(kDoings)},
+                                                       {std::begin(kChecks), std::end(kChecks)}};
+
 const Verb* Find(const std::string& name) {
-    for (const Verb& verb : kVerbs)
-        if (name == verb.name) return &verb;
+    for (const auto& [first, last] : kTables)
+        for (const Verb* verb = first; verb != last; ++verb)
+            if (name == verb->name) return verb;
     return nullptr;
 }
+
+bool IsCheck(const Verb* verb) { return verb >= std::begin(kChecks) && verb < std::end(kChecks); }
 
 std::vector<std::string> Tokens(const std::string& script) {
     std::vector<std::string> tokens(1);
@@ -338,7 +351,9 @@ void CleanUp(Run& run) {
 }  // namespace
 
 void PrintVerbs() {
-    for (const Verb& verb : kVerbs) std::printf("%-10s %-14s %s\n", verb.name, verb.form, verb.meaning);
+    for (const auto& [first, last] : kTables)
+        for (const Verb* verb = first; verb != last; ++verb)
+            std::printf("%-10s %-14s %s\n", verb->name, verb->form, verb->meaning);
 }
 
 bool CheckScript(const std::string& script, std::string& failure) {
@@ -359,7 +374,10 @@ bool RunScenario(const std::string& exe, const std::string& script, std::string&
                           text = colon == std::string::npos ? "" : token.substr(colon + 1);
         const Arg arg{text, text.substr(0, text.find('=')), text.substr(text.find('=') + 1), std::atoi(text.c_str())};
         BeforeStep(run, verb, text);
-        if (!Find(verb)->run({run, arg}) || !RulesHold(run, verb, text)) {
+        const Verb* step = Find(verb);
+        const bool done = step->run({run, arg});
+        if (done && !IsCheck(step)) Sleep(100);  // what a step does reaches the program a moment later
+        if (!done || !RulesHold(run, verb, text)) {
             failure = token + ": " + run.why;
             ok = false;
             break;

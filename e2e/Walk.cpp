@@ -50,8 +50,7 @@ std::string RandomWalk(unsigned seed, int moves) {
             boxes[box] ^= 1;
             is(box);
         } else if (kind == 6) {
-            steps +=
-                " close ask:'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.' answer:no hidden";
+            steps += std::string(" close ask:") + kCloseQuestion + " answer:no hidden";
             stored();
             tray = true;
         } else {

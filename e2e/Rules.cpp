@@ -93,9 +93,11 @@ bool RulesHold(Run& run, const std::string& verb, const std::string& arg) {
     }
     run.store = StoredOptions();
 
-    if (ok && Running(first)) {
-        const bool abort = IsWindowEnabled(Control(first.main, "cmdAbort"));
-        const std::string counter = Text(Control(first.main, "txtCounter"));
+    const HWND abortButton = Control(first.main, "cmdAbort"), counterBox = Control(first.main, "txtCounter");
+    const bool abort = IsWindowEnabled(abortButton);
+    const std::string counter = Text(counterBox);
+    // A window that is being destroyed as we read it (Yes to closing) reads empty.
+    if (ok && Running(first) && IsWindow(abortButton) && IsWindow(counterBox)) {
         ok = run.Check(!abort || run.counting || run.mayStart > 0, "a countdown started after " + step) &&
              run.Check(abort || !run.counting || counter == "21", "after Abort the seconds read " + counter) &&
              run.Check(abort || run.counting || counter == run.counter || run.counter.empty() || run.mayEdit > 0,

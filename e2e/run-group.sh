@@ -40,4 +40,4 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wineboot.exe=n"
 cd "$c"
 [[ ${E2E_BITS:-64} == 32 ]] && export QUELLAR_EXE='C:\q32\Quellar.exe' || export QUELLAR_EXE='C:\q64\Quellar.exe'
 USER=jSMITH timeout -k 5 220 wine 'C:\quellar_e2e.exe' "${@:3}" 2>"$c/trace.log" | tr -d '\r' | tee "$work/out"
-grep -qx "$3: [0-9]* scenarios, 0 failed" "$work/out"
+grep -qxe "$3: [0-9]* scenarios, 0 failed" "$work/out"

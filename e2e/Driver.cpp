@@ -131,8 +131,6 @@ bool Notify(DWORD message, HWND main) {
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
-constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
-
 std::string Stored(const char* key) {
     char data[256] = "";
     DWORD type = 0, size = sizeof data - 1;

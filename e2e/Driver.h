@@ -63,7 +63,9 @@ void ClickAt(POINT at, int clicks = 1, bool right = false);
 void MoveTo(POINT at);
 void Press(const std::string& keys);
 
-// The registry, as the program and Wine read it.
+// The registry, as the program and Wine read it; the program keeps its
+// options under kStore in HKEY_CURRENT_USER.
+constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
 void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size);
 void Put(HKEY root, const char* path, const std::string& name, const std::string& text);
 // The stored options "Force,Disable,Minimise": each its exact text, "~" when

@@ -83,13 +83,9 @@ bool RulesHold(Run& run, const std::string& verb, const std::string& arg) {
     if (!first.process || verb == "put") run.store = stored;  // the row's own writing
     ok = ok && run.Check(stored == run.store || run.maySave > 0, "the store changed after " + step + ": " + stored);
     if (ok && stored != run.store && Running(first)) {
-        ok = run.Expect(
-            [&] {
-                return StoredOptions() == Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}) ||
-                       !Running(first);
-            },
-            "the store holds " + StoredOptions() + ", the boxes are " +
-                Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}));
+        const auto boxes = [&] { return Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}); };
+        ok = run.Expect([&] { return StoredOptions() == boxes() || !Running(first); },
+                        "the store holds " + StoredOptions() + ", the boxes are " + boxes());
     }
     run.store = StoredOptions();
 

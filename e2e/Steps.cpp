@@ -23,7 +23,6 @@ namespace e2e {
 namespace {
 
 constexpr const char* kComputerName = "System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName";
-constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
 constexpr const char* kDuplicateNotice =
     "Duplicate Instance|There is another instance of this program already running.\r"
     "If Quellar 2000 does not display immediately, please check\rthe system tray (next to the clock) for its icon.";

@@ -158,59 +158,61 @@ bool CaptionsFit(Run& run, const std::string& face, int height) {
     return fits;
 }
 
+// Waits until the program's traced calls show what is wanted.
+template <class Shows>
+bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
+    const DWORD pid = run.program().pid;
+    return run.Expect([&] { return shows(TracedCalls(pid)); }, "its calls were:\n", ms) ||
+           run.Check(false, run.why + TracedCalls(pid));
+}
+
 // The only ExitWindowsEx call, with these flags, then the icon removed.
 bool Exited(Run& run, int flags) {
-    const DWORD pid = run.program().pid;
-    if (!run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000)) return false;
     char wanted[48];
     wsprintfA(wanted, "user32.ExitWindowsEx(%08x,ffffffff)", flags);
-    const std::string calls = TracedCalls(pid), exits = "user32.ExitWindowsEx(";
-    const std::size_t at = calls.find(exits);
-    return run.Check(at != std::string::npos && calls.compare(at, strlen(wanted), wanted) == 0 &&
-                         calls.find(exits, at + 1) == std::string::npos &&
-                         calls.find("shell32.Shell_NotifyIconA(00000002,", at) != std::string::npos,
-                     "its calls were:\n" + calls);
+    return run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000) &&
+           Traced(run, [&](const std::string& calls) {
+               const std::size_t at = calls.find("user32.ExitWindowsEx(");
+               return at != std::string::npos && calls.compare(at, strlen(wanted), wanted) == 0 &&
+                      calls.find("ExitWindowsEx(", at + strlen(wanted)) == std::string::npos &&
+                      calls.find("shell32.Shell_NotifyIconA(00000002,", at) != std::string::npos;
+           });
 }
 
 // The shutdown privilege enabled before ExitWindowsEx, or never asked for.
 bool Privilege(Run& run, bool enabled) {
-    std::string calls = TracedCalls(run.program().pid);
-    calls.resize(std::min(calls.size(), calls.find("user32.ExitWindowsEx(")));
-    const bool asked = calls.find("\"SeShutdownPrivilege\"") != std::string::npos;
-    const bool adjusted =
-        asked && calls.find("AdjustTokenPrivileges(", calls.find("\"SeShutdownPrivilege\"")) != std::string::npos;
-    return run.Check(enabled ? adjusted : !asked && calls.find("OpenProcessToken(") == std::string::npos,
-                     "its calls were:\n" + calls);
+    return Traced(run, [&](std::string calls) {
+        calls.resize(std::min(calls.size(), calls.find("user32.ExitWindowsEx(")));
+        const std::size_t asked = calls.find("\"SeShutdownPrivilege\"");
+        return enabled ? asked != std::string::npos && calls.find("AdjustTokenPrivileges(", asked) != std::string::npos
+                       : asked == std::string::npos && calls.find("OpenProcessToken(") == std::string::npos;
+    });
 }
 
 // The trace shows texts quoted, with each backslash doubled.
 bool Opened(Run& run, const std::string& target) {
-    std::string quoted = "\"";
+    std::string quoted = " \"";
     for (char c : target) quoted += c == '\\' ? "\\\\" : std::string(1, c);
-    return run.Expect(
-        [&] {
-            return TracedCalls(run.program().pid).find("ShellExecuteA(") != std::string::npos &&
-                   TracedCalls(run.program().pid).find(" " + quoted + "\",") != std::string::npos;
-        },
-        "its calls were:\n" + TracedCalls(run.program().pid));
+    return Traced(run, [&](const std::string& calls) {
+        return calls.find("ShellExecuteA(") != std::string::npos && calls.find(quoted + "\",") != std::string::npos;
+    });
 }
 
 // LoadImageA(instance, 1, IMAGE_ICON, width, height, flags); the 64-bit trace
 // shows the register a 32-bit argument came in, with whatever its upper half held.
 bool IconLoaded(Run& run, int size) {
-    char width[32], height[16];
-    wsprintfA(width, ",00000001,00000001,%08x,", size);
-    wsprintfA(height, "%08x,", size);
-    return run.Expect(
-        [&] {
-            const std::string calls = TracedCalls(run.program().pid);
-            for (std::size_t at = calls.find(width); at != std::string::npos; at = calls.find(width, at + 1)) {
-                const std::size_t end = calls.find(',', at + strlen(width)) + 1;
-                if (end >= 9 && calls.compare(end - 9, 9, height) == 0) return true;
-            }
-            return false;
-        },
-        "its calls were:\n" + TracedCalls(run.program().pid));
+    return Traced(run, [&](const std::string& calls) {
+        for (std::size_t at = calls.find("LoadImageA("); at != std::string::npos;
+             at = calls.find("LoadImageA(", at + 1)) {
+            const char* field = calls.c_str() + at + strlen("LoadImageA(");
+            char* end = nullptr;
+            unsigned long long arg[5];
+            for (auto& value : arg) value = std::strtoull(field, &end, 16) & 0xFFFFFFFF, field = end + (*end == ',');
+            if (arg[1] == 1 && arg[2] == IMAGE_ICON && arg[3] == arg[4] && arg[4] == static_cast<unsigned>(size))
+                return true;
+        }
+        return false;
+    });
 }
 
 bool EndSession(Run& run) {

@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
 # Prints the size of the program and of its tests, in non-blank, non-comment
 # lines, and the tests' share of the program (kept between 25% and 35%).
-#   program: the C++ and resource sources built into Quellar.exe
-#   tests:   everything only the tests use (tests/, e2e/ with its scripts and CMake files)
+# Every file of code is counted on the side of whoever uses it, build files
+# and scripts on both sides alike:
+#   program: what builds, draws, packages or runs Quellar.exe, and its sources
+#   tests:   everything only the tests use (tests/, e2e/, .ci/)
+# The benchmarks (bench/) and this script are neither.
+# The share of the C++ alone is printed too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count() {  # files...
     local total=0 file
     for file in "$@"; do
         case $file in
-            *.sh | *.cmake | *.py) total=$((total + $(grep -cvE '^\s*(#.*)?$' "$file"))) ;;
+            *.sh | *.cmake | *.py | Makefile | CMakeLists.txt | .ci/*) total=$((total + $(grep -cvE '^\s*(#.*)?$' "$file"))) ;;
+            *.manifest.in) total=$((total + $(grep -cvE '^\s*(<!--.*)?$' "$file"))) ;;
             *) total=$((total + $(grep -cvE '^\s*(//.*)?$' "$file"))) ;;
         esac
     done
     echo "$total"
 }
-program=$(count $(git ls-files 'app/*.cpp' 'app/*.h' 'actions/*' 'countdown/*' 'tray/*' 'settings/*' \
-    'platform/win32/*.cpp' 'platform/win32/*.h' 'app/*.h.in' 'resources/*.h' 'resources/*.h.in' 'resources/*.rc'))
-tests=$(count $(git ls-files 'tests/*' 'e2e/*'))
+sources=(app actions countdown tray settings platform)
+program_cpp=$(count $(git ls-files "${sources[@]}" | grep -E '\.(cpp|h|h\.in)$') \
+    $(git ls-files 'resources/*.h' 'resources/*.h.in' 'resources/*.rc'))
+program=$(count $(git ls-files "${sources[@]}" 'resources/*.h' 'resources/*.h.in' 'resources/*.rc' \
+    'resources/*.manifest.in' tools cmake CMakeLists.txt Makefile scripts | grep -v '^scripts/test-ratio\.sh$'))
+tests_cpp=$(count $(git ls-files tests e2e | grep -E '\.(cpp|h)$'))
+tests=$(count $(git ls-files tests e2e .ci))
 echo "program $program lines, tests $tests lines: $((100 * tests / program))%"
+echo "C++ alone: program $program_cpp lines, tests $tests_cpp lines: $((100 * tests_cpp / program_cpp))%"

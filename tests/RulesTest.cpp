@@ -95,19 +95,5 @@ TEST(Rules, TrayRecordAndItsTip) {
     EXPECT_EQ(std::string(cut.szTip, 64), std::string(63, 'x') + std::string(1, '\0'));
 }
 
-// clang-format off
-TEST(Rules, WhatEachActionAsksOfWindows) {
-    const struct { const char* verb; std::int32_t value; std::uint32_t plain, forced; } cases[] = {
-        {"log off", 0, 0, 4}, {"shutdown", 1, 1, 5}, {"reboot", 2, 2, 6}, {"power down", 8, 8, 12}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ExitValue(c.verb), c.value) << c.verb;
-        EXPECT_EQ(ExitFlags(c.value, 0), c.plain) << c.verb;
-        EXPECT_EQ(ExitFlags(c.value, 1), c.forced) << c.verb;
-        EXPECT_EQ(ExitFlags(c.value, 2), c.plain) << "only 1 is Force";
-    }
-    for (const char* other : {"Reboot", "logoff", ""}) EXPECT_EQ(ExitValue(other), -1) << other;
-}
-// clang-format on
-
 }  // namespace
 }  // namespace quellar

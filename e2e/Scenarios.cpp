@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,11 @@ struct Scenario {
 const char* const kWalkSeeds = "1 2 3";
 constexpr int kWalkMoves = 40;
 
-std::vector<Scenario> Scenarios() {
-    const std::string close = e2e::kCloseQuestion, title = quellar::kProgramTitle;
-    std::vector<Scenario> rows = {
-        // clang-format off
+// Rows name the closing question and the program's title through these.
+const std::string kClose = e2e::kCloseQuestion, kTitle = quellar::kProgramTitle;
+
+const Scenario kRows[] = {
+    // clang-format off
     // Start-up and the store.
     {"start", "Windows 98, a computer name trimmed in capitals", "win:win98 host:' office-pc ' start text:'lblVersion=Windows 98 on \\\\OFFICE-PC'"},
     {"start", "Windows NT 4.0", "win:nt40 host:pc start text:'lblVersion=Windows NT 4.0 on \\\\PC'"},
@@ -43,7 +45,7 @@ std::vector<Scenario> Scenarios() {
     {"start", "log off caption from the user's name", "start text:'cmdLogOff=Log Off Jsmith'"},
     {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
-    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'" + title + "'"},
+    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'" + kTitle + "'"},
     {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
     {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
     {"start", "a second copy leaves the first and its store", "put:Force=1 put:Disable=1 start second duplicate answer:ok ended first running shown"},
@@ -75,7 +77,7 @@ std::vector<Scenario> Scenarios() {
     {"keys", "a click opens {Help}", "start tab:2 click:hypHelp opened:help"},
 
     // The tray.
-    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + title + "' trayicon:double shown noicon"},
+    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + kTitle + "' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
     {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden post:517 menu key:esc post:515 shown"},
     {"tray", "Force and Disable from the menu", "put:Minimise=1 start post:517 menu key:f is:chkForce=1 post:517 menu key:f is:chkForce=0 post:517 menu key:d is:chkDisable=1 store:~,~,1"},
@@ -89,10 +91,10 @@ std::vector<Scenario> Scenarios() {
     {"tray", "under a question only its Yes acts", "put:Minimise=1 start post:517 menu key:s ask:'Quellar 2000|Are you sure you want to shutdown?' trayicon:double post:517 nomenu answer:yes exit:1"},
 
     // Closing and the end of the session.
-    {"closing", "No goes to the tray", "start close ask:" + close + " answer:no hidden icon store:0,0,0"},
+    {"closing", "No goes to the tray", "start close ask:" + kClose + " answer:no hidden icon store:0,0,0"},
     {"closing", "closing in the tray asks nothing", "put:Minimise=1 start close nobox ended noicon store:0,0,1"},
-    {"closing", "a second close under the question", "start close ask:" + close + " close nobox:'Quellar 2000' answer:no hidden"},
-    {"closing", "Yes quits", "put:Force=1 start close ask:" + close + " answer:yes ended noicon store:1,0,0"},
+    {"closing", "a second close under the question", "start close ask:" + kClose + " close nobox:'Quellar 2000' answer:no hidden"},
+    {"closing", "Yes quits", "put:Force=1 start close ask:" + kClose + " answer:yes ended noicon store:1,0,0"},
     {"closing", "Disable quits without asking", "put:Disable=1 start close nobox ended store:0,1,0"},
     {"closing", "the session ends without a question", "put:Force=1 start endsession nobox ended store:1,0,0"},
     {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart minimise hidden endsession ended noicon store:1,0,1"},
@@ -113,7 +115,7 @@ std::vector<Scenario> Scenarios() {
     {"countdown-d", "a No stays a No when the zero ticks Disable meanwhile", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart tab:0 click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' sleep:20 is:chkDisable=1 answer:no running"},
 
     // The window of make run, closed as a user would.
-    {"make-run", "closes through its question", "attach close ask:" + close + " answer:yes ended"},
+    {"make-run", "closes through its question", "attach close ask:" + kClose + " answer:yes ended"},
 
     // The resolution: the window scales and no caption is cut.
     {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11' iconsize:32"},
@@ -123,8 +125,11 @@ std::vector<Scenario> Scenarios() {
     {"dpi-without-wine-fonts", "96 dpi", "dpi:96 start size:252x223 fit:'Microsoft Sans Serif=-10'"},
     {"dpi-without-wine-fonts", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
     {"dpi-tray", "the pointer along the window is no tray click", "dpi:240 start sweep:505-530 nomenu shown"},
-        // clang-format on
-    };
+    // clang-format on
+};
+
+std::vector<Scenario> Scenarios() {
+    std::vector<Scenario> rows(std::begin(kRows), std::end(kRows));
     // The tray at every scaling step of Windows 10 and 11, and a custom one.
     for (const char* dpi : {"96", "120", "144", "168", "192", "216", "240", "288", "336", "110"}) {
         rows.push_back({"dpi-tray", std::string(dpi) + " dpi",

@@ -13,13 +13,21 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// The text's first `count` characters, never half of a two-byte one.
+std::string FirstCharacters(const std::string& text, std::size_t count, TextCase& textCase) {
+    std::size_t end = 0;
+    for (; count > 0 && end < text.size(); --count) end += textCase.IsLeadByte(text[end]) ? 2 : 1;
+    return text.substr(0, end);
+}
+
 }  // namespace
 
 std::string LogOffCaption(const std::string& userName, TextCase& textCase) {
-    const std::string name = userName.substr(0, kUserNameLength);
+    const std::string name = FirstCharacters(userName, kUserNameLength, textCase);
     if (name.empty()) return std::string();
+    const std::string first = FirstCharacters(name, 1, textCase);
     std::string caption = "Log Off ";
-    for (char c : textCase.UpperCase(name.substr(0, 1)) + textCase.LowerCase(name.substr(1))) {
+    for (char c : textCase.UpperCase(first) + textCase.LowerCase(name.substr(first.size()))) {
         caption += c;
         if (c == '&') caption += '&';
     }
@@ -27,7 +35,8 @@ std::string LogOffCaption(const std::string& userName, TextCase& textCase) {
 }
 
 std::string VersionLabel(const std::string& windowsName, const std::string& computerName, TextCase& textCase) {
-    return windowsName + " on \\\\" + textCase.UpperCase(TrimBlanks(computerName)).substr(0, kComputerNameLength);
+    return windowsName + " on \\\\" +
+           FirstCharacters(textCase.UpperCase(TrimBlanks(computerName)), kComputerNameLength, textCase);
 }
 
 }  // namespace quellar

@@ -5,11 +5,13 @@
 
 namespace quellar {
 
-// Case mapping by the rules of the system's ANSI code page.
+// Text by the rules of the system's ANSI code page: its case mapping, and
+// its characters, which on East Asian systems take one byte or two.
 class TextCase {
 public:
     virtual std::string UpperCase(const std::string& text) = 0;
     virtual std::string LowerCase(const std::string& text) = 0;
+    virtual bool IsLeadByte(char c) = 0;  // the first byte of a two-byte character
 
 protected:
     ~TextCase() = default;

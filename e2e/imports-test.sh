@@ -8,8 +8,8 @@ set -euo pipefail
 allowed='
 kernel32 (95): CloseHandle CreateMutexA DeleteCriticalSection EnterCriticalSection ExitProcess FreeLibrary
   GetComputerNameA GetCurrentDirectoryA GetCurrentProcess GetCurrentProcessId GetCurrentThreadId GetLastError
-  GetModuleHandleA GetProcAddress GetStartupInfoA GetVersion GetVersionExA InitializeCriticalSection
-  LeaveCriticalSection LoadLibraryA MulDiv QueryPerformanceCounter QueryPerformanceFrequency ReleaseSemaphore
+  GetModuleHandleA GetProcAddress GetStartupInfoA GetTickCount GetVersion GetVersionExA InitializeCriticalSection
+  IsDBCSLeadByte LeaveCriticalSection LoadLibraryA MulDiv QueryPerformanceCounter QueryPerformanceFrequency ReleaseSemaphore
   SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
   VirtualQuery WaitForSingleObject lstrcmpA lstrcmpiA
 kernel32 (95, a stub that fails on 95, 98 and Me; the runtime calls it only when two threads meet): CreateSemaphoreW
@@ -17,7 +17,7 @@ advapi32 (95): GetUserNameA RegCloseKey RegCreateKeyExA RegDeleteValueA RegOpenK
 user32 (95): AdjustWindowRectEx AppendMenuA BeginPaint CharLowerBuffA CharUpperBuffA CheckMenuItem CreatePopupMenu
   CreateWindowExA DefWindowProcA DestroyIcon DestroyMenu DestroyWindow DispatchMessageA DrawEdge DrawFocusRect
   DrawIconEx DrawTextA EnableWindow EndPaint EnumThreadWindows EnumWindows ExitWindowsEx FillRect GetClassLongA
-  GetClassNameA GetClientRect GetCursorPos GetDC GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColorBrush GetWindow GetWindowLongA
+  GetClassNameA GetClientRect GetCursorPos GetDC GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA
   GetWindowTextA GetWindowTextLengthA GetWindowThreadProcessId IntersectRect IsChild IsDialogMessageA IsIconic IsWindow
   IsWindowEnabled IsWindowVisible IsZoomed KillTimer LoadCursorA LoadImageA MessageBoxA PostMessageA
   PostQuitMessage RedrawWindow RegisterClassA RegisterClassExA RegisterWindowMessageA ReleaseDC SendMessageA

@@ -66,6 +66,7 @@ TEST(Rules, VersionNames) {
 struct AsciiCase final : TextCase {
     std::string UpperCase(const std::string& text) override { return Map(text, 'a', 'z', 'A' - 'a'); }
     std::string LowerCase(const std::string& text) override { return Map(text, 'A', 'Z', 'a' - 'A'); }
+    bool IsLeadByte(char) override { return false; }
     static std::string Map(std::string text, char from, char to, int by) {
         for (char& c : text) c = c >= from && c <= to ? static_cast<char>(c + by) : c;
         return text;
@@ -85,6 +86,35 @@ TEST(Rules, CaptionsFromTheNames) {
     for (const auto& [computer, label] : computers) EXPECT_EQ(VersionLabel("Windows 98", computer, ascii), label);
 }
 // clang-format on
+
+// Japanese Windows: two bytes to a character, the first from 0x81 to 0x9F.
+// A trail byte may look like a capital letter, and is no letter.
+struct ShiftJisCase final : TextCase {
+    AsciiCase ascii;
+    std::string UpperCase(const std::string& text) override { return ascii.UpperCase(text); }
+    std::string LowerCase(const std::string& text) override {
+        std::string lower = text;
+        for (std::size_t i = 0; i < lower.size(); i += IsLeadByte(lower[i]) ? 2 : 1)
+            lower[i] = ascii.LowerCase(lower.substr(i, 1))[0];
+        return lower;
+    }
+    bool IsLeadByte(char c) override {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x81 && byte <= 0x9F;
+    }
+};
+
+TEST(Rules, CaptionsCountCharactersNotBytes) {
+    ShiftJisCase japanese;
+    const std::string a = "\x83\x41", i = "\x83\x43";  // katakana A and I
+    const std::pair<std::string, std::string> users[] = {
+        {a + i + "X", "Log Off " + a + i + "x"},
+        {"x" + a + a + a + a + a + i + i + "yz", "Log Off X" + a + a + a + a + a + i + i},
+        {a, "Log Off " + a}};
+    for (const auto& [user, caption] : users) EXPECT_EQ(LogOffCaption(user, japanese), caption);
+    EXPECT_EQ(VersionLabel("", "pc" + std::string(10, 'x') + a + a + a + a, japanese),
+              " on \\\\PC" + std::string(10, 'X') + a + a + a);
+}
 
 TEST(Rules, TrayRecordAndItsTip) {
     const modSysTray::TrayIconRecord record = modSysTray::MakeTrayRecord(0x1234, 0x5678, "Quellar 2000 v2.40");

@@ -74,7 +74,7 @@ void Win32Platform::SetMenuCaption(MenuId item, const std::string& caption) {
 // The chosen item comes back from the menu; the posted message makes the
 // menu close when the user clicks elsewhere.
 MenuId Win32Platform::PopupMenu(MenuId menu) {
-    POINT cursor;
+    POINT cursor{};
     GetCursorPos(&cursor);
     HWND hwnd = window_.Handle();
     const int chosen =
@@ -159,6 +159,8 @@ std::string Win32Platform::LowerCase(const std::string& text) {
     if (!result.empty()) CharLowerBuffA(&result[0], static_cast<DWORD>(result.size()));
     return result;
 }
+
+bool Win32Platform::IsLeadByte(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != FALSE; }
 
 }  // namespace win32
 }  // namespace quellar

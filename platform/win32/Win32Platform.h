@@ -51,6 +51,7 @@ public:
     void EndProcess() override;
     std::string UpperCase(const std::string& text) override;
     std::string LowerCase(const std::string& text) override;
+    bool IsLeadByte(char c) override;
     bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     bool GetSetting(const std::string& app, const std::string& section, const std::string& key,

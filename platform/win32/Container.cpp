@@ -7,6 +7,8 @@ namespace quellar {
 namespace win32 {
 namespace {
 
+constexpr int kFontSlot = 0;  // the container's extra bytes hold its font
+
 const ControlSpec* SpecOf(HWND hwnd) {
     return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
@@ -15,10 +17,10 @@ const ControlSpec* SpecOf(HWND hwnd) {
 void PaintFrame(HWND hwnd, HDC dc) {
     RECT rect;
     GetClientRect(hwnd, &rect);
-    TEXTMETRICA metrics;
+    TEXTMETRICA metrics{};
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
     GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
+    if (old) SelectObject(dc, old);
     rect.top += metrics.tmHeight / 2;
     DrawEdge(dc, &rect, EDGE_ETCHED, BF_RECT);
 }
@@ -54,6 +56,10 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
             break;
         }
         case WM_PAINT: OnPaint(hwnd); return 0;
+        // The window procedure keeps no font of its own: the frame's line is
+        // placed by the dialog font's height, as a group box's is.
+        case WM_SETFONT: SetWindowLongPtrA(hwnd, kFontSlot, static_cast<LONG_PTR>(wParam)); return 0;
+        case WM_GETFONT: return GetWindowLongPtrA(hwnd, kFontSlot);
         // Controls tell their direct parent; the main window handles them all.
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -76,6 +82,7 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 bool RegisterContainerClass(HINSTANCE instance) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = ContainerProc;
+    windowClass.cbWndExtra = sizeof(LONG_PTR);
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);

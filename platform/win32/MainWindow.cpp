@@ -20,14 +20,21 @@ LRESULT DialogCode(MSG& msg) {
     return SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
 }
 
-// Milliseconds of a clock that only moves forward.
+// Milliseconds of a clock that only moves forward: the high-resolution
+// counter, or on a PC without one (which Windows before XP allows) the tick
+// count, carried across its wrap after 49.7 days.
 std::int64_t MonotonicMs() {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    const std::int64_t ticks = now.QuadPart;
-    const std::int64_t perSecond = frequency.QuadPart;
-    return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
+    LARGE_INTEGER now{}, frequency{};
+    if (QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 && QueryPerformanceCounter(&now)) {
+        const std::int64_t ticks = now.QuadPart, perSecond = frequency.QuadPart;
+        return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
+    }
+    static DWORD lastTick = 0;
+    static std::int64_t carried = 0;
+    const DWORD tick = GetTickCount();
+    carried += static_cast<DWORD>(tick - lastTick);
+    lastTick = tick;
+    return carried;
 }
 
 // The icon's frame of this size; where Windows cannot read it (the PNG frames
@@ -70,7 +77,7 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, WS_EX_CONTROLPARENT);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    RECT work;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
@@ -121,7 +128,7 @@ bool MainWindow::PreTranslate(MSG& msg) {
         const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
         const int current = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
         const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
-        SelectTab((current + step) % count);
+        if (count > 0) SelectTab((current + step) % count);
         return true;
     }
     // A letter alone is not an access key: the dialog keys would take it as

@@ -27,6 +27,10 @@ target_include_directories(Quellar PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DI
 target_compile_definitions(Quellar PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(Quellar PRIVATE quellar_core comctl32 advapi32 user32 gdi32 kernel32)
 
+if(MSVC)
+  # The resource script embeds the manifest; the linker must not add another.
+  target_link_options(Quellar PRIVATE /MANIFEST:NO)
+endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit.
   target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)

@@ -46,6 +46,10 @@ void frmQuellar::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
     if (message == modSysTray::WM_LBUTTONDBLCLK) {
         RestoreFromTray();
     } else {
+        // The countdown's zero ticks Disable while the window is in the tray:
+        // the menu shows the boxes as they are now.
+        MenuCheck(ControlId::chkForce, MenuId::mPopForce);
+        MenuCheck(ControlId::chkDisable, MenuId::mPopDisable);
         ui_.BringToFront();
         OnMenu(ui_.PopupMenu(MenuId::mPopupSys));
     }

@@ -46,6 +46,8 @@ public:
     // Shows the menu at the mouse and returns the item chosen, or the menu
     // itself when none was, once the menu has closed.
     virtual MenuId PopupMenu(MenuId menu) = 0;
+    // An open pop-up menu closes, with nothing chosen.
+    virtual void CloseMenu() = 0;
 
     // The main window. Changing the state runs Form_Resize, as it does on Windows.
     virtual WindowState State() = 0;

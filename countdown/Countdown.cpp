@@ -67,6 +67,9 @@ void frmQuellar::timCounter_Timer() {
 
     ui_.SetInterval(C::timCounter, 0);
     ui_.SetText(C::txtCounter, "0");
+    // A tray menu open since before the zero shows Disable off: an action
+    // chosen there would run without the question its user expects.
+    ui_.CloseMenu();
     ui_.SetValue(C::chkDisable, 1);
     const std::string action = ui_.Text(C::lstAdvanced);
     if (action == ActionOf(ActionId::LogOff).listItem) cmdLogOff_Click();

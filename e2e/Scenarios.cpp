@@ -112,6 +112,7 @@ const Scenario kRows[] = {
     {"countdown-c", "Reboot at zero", "start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart exit:2 priv:1"},
     {"countdown-c", "Power Down at zero with Force", "put:Force=1 start tab:1 choose:'Power Down' fill:txtCounter=19 click:cmdStart exit:12 priv:1"},
     {"countdown-c", "the zero in the tray ticks Disable, and the tray menu shows it", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart minimise hidden sleep:20 is:chkDisable=1 trayicon:right menu key:esc"},
+    {"countdown-d", "the zero closes a tray menu that shows Disable off", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart minimise hidden sleep:14 trayicon:right menu sleep:8 nomenu is:chkDisable=1"},
     {"countdown-d", "after Abort nothing runs", "put:Disable=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart click:cmdAbort sleep:20 running"},
     {"countdown-d", "a No stays a No when the zero ticks Disable meanwhile", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart tab:0 click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' sleep:20 is:chkDisable=1 answer:no running"},
 

@@ -129,6 +129,9 @@ int Win32Platform::MsgBox(const std::string& prompt, BoxStyle style, const std::
 }
 
 // The program's boxes belong to its one thread.
+// The menu's owner cancels its modes, the menu among them.
+void Win32Platform::CloseMenu() { SendMessageA(window_.Handle(), WM_CANCELMODE, 0, 0); }
+
 void Win32Platform::BringBoxToFront() { EnumThreadWindows(GetCurrentThreadId(), ToFrontIfBox, 0); }
 
 bool Win32Platform::PrevInstance() { return single_.AnotherCopyRuns(); }

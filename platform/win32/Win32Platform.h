@@ -43,6 +43,7 @@ public:
     float TwipsPerPixelX() override;
     int MsgBox(const std::string& prompt, BoxStyle style, const std::string& title) override;
     void BringBoxToFront() override;
+    void CloseMenu() override;
     bool PrevInstance() override;
     std::string AppTitle() override;
     void SetAppTitle(const std::string& title) override;

@@ -3,13 +3,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "e2e/Driver.h"
 
 namespace e2e {
-
-// The closing question, as an ask: step's argument.
-constexpr const char* kCloseQuestion = "'Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it.'";
 
 struct Run {
     std::string exe;    // the build under test
@@ -45,6 +43,10 @@ struct Run {
 void BeforeStep(Run& run, const std::string& verb, const std::string& arg);
 bool RulesHold(Run& run, const std::string& verb, const std::string& arg);
 bool TrayStillAnswers(Run& run);
+
+// A script's steps, phrases replaced by what they stand for (Phrases.cpp).
+std::vector<std::string> Steps(const std::string& script);
+void PrintPhrases();
 
 // A scenario's steps (see Scenarios.cpp), each run and followed by the rules.
 bool RunScenario(const std::string& exe, const std::string& script, std::string& failure);

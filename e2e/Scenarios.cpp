@@ -33,8 +33,8 @@ struct Scenario {
 const char* const kWalkSeeds = "1 2 3";
 constexpr int kWalkMoves = 40;
 
-// Rows name the closing question and the program's title through these.
-const std::string kClose = e2e::kCloseQuestion, kTitle = quellar::kProgramTitle;
+// Rows name the program's title through this.
+const std::string kTitle = quellar::kProgramTitle;
 
 const Scenario kRows[] = {
     // clang-format off
@@ -59,11 +59,11 @@ const Scenario kRows[] = {
     {"actions", "Reboot by Alt+R", "put:Disable=1 start key:alt+r exit:2 priv:1"},
     {"actions", "Power Down button with Force", "put:Disable=1 put:Force=1 start click:cmdPowerOff exit:12 priv:1"},
     {"actions", "Windows 98 enables no privilege", "win:win98 put:Disable=1 start click:cmdShutdown exit:1 priv:0"},
-    {"actions", "Log Off asks, No", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:no running shown store:0,0,0"},
-    {"actions", "Shut Down asks, No", "start click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' answer:no running"},
-    {"actions", "Reboot asks, No", "start click:cmdReboot ask:'Quellar 2000|Are you sure you want to reboot?' answer:no running"},
-    {"actions", "Power Down asks, No", "start click:cmdPowerOff ask:'Quellar 2000|Are you sure you want to power down?' answer:no running"},
-    {"actions", "Yes logs off", "start click:cmdLogOff ask:'Quellar 2000|Are you sure you want to log off?' answer:yes exit:0 priv:0"},
+    {"actions", "Log Off asks, No", "start click:cmdLogOff ask:'log off' answer:no running shown store:0,0,0"},
+    {"actions", "Shut Down asks, No", "start click:cmdShutdown ask:shutdown answer:no running"},
+    {"actions", "Reboot asks, No", "start click:cmdReboot ask:reboot answer:no running"},
+    {"actions", "Power Down asks, No", "start click:cmdPowerOff ask:'power down' answer:no running"},
+    {"actions", "Yes logs off", "start click:cmdLogOff ask:'log off' answer:yes exit:0 priv:0"},
 
     // Keys: a letter alone is no access key, whatever has the focus; the links take the focus.
     {"keys", "letters on a check box", "put:Force=1 start click:chkDisable letters nobox running is:chkForce=1 is:chkDisable=1 is:chkMinimise=0"},
@@ -79,45 +79,45 @@ const Scenario kRows[] = {
     // The tray.
     {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + kTitle + "' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
-    {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden post:517 menu key:esc post:515 shown"},
-    {"tray", "Force and Disable from the menu", "put:Minimise=1 start post:517 menu key:f is:chkForce=1 post:517 menu key:f is:chkForce=0 post:517 menu key:d is:chkDisable=1 store:~,~,1"},
-    {"tray", "Shut Down from the menu", "put:Minimise=1 put:Disable=1 start post:517 menu key:s exit:1 priv:1"},
-    {"tray", "Reboot from the menu with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start post:517 menu key:b exit:6 priv:1"},
-    {"tray", "Power Down from the menu asks", "put:Minimise=1 start post:517 menu key:p ask:'Quellar 2000|Are you sure you want to power down?' answer:no hidden post:517 menu key:d post:517 menu key:p exit:8"},
-    {"tray", "Log Off, the fourth item, with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start post:517 menu key:down key:down key:down key:down key:enter exit:4 priv:0"},
-    {"tray", "Exit leaves Minimise on", "start minimise hidden post:517 menu key:x ended noicon store:0,0,1"},
+    {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden traymenu:esc post:515 shown"},
+    {"tray", "Force and Disable from the menu", "put:Minimise=1 start traymenu:f is:chkForce=1 traymenu:f is:chkForce=0 traymenu:d is:chkDisable=1 store:~,~,1"},
+    {"tray", "Shut Down from the menu", "put:Minimise=1 put:Disable=1 start traymenu:s exit:1 priv:1"},
+    {"tray", "Reboot from the menu with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start traymenu:b exit:6 priv:1"},
+    {"tray", "Power Down from the menu asks", "put:Minimise=1 start traymenu:p ask:'power down' answer:no hidden traymenu:d traymenu:p exit:8"},
+    {"tray", "Log Off, the fourth item, with Force", "put:Minimise=1 put:Disable=1 put:Force=1 start traymenu:down key:down key:down key:down key:enter exit:4 priv:0"},
+    {"tray", "Exit leaves Minimise on", "start minimise hidden traymenu:x ended noicon store:0,0,1"},
     {"tray", "a new taskbar gets the icon again", "start taskbar noicon minimise icon taskbar icon"},
-    {"tray", "under a question the icon opens no menu, and No stays No", "put:Minimise=1 start post:517 menu key:s ask:'Quellar 2000|Are you sure you want to shutdown?' trayicon:right nomenu post:517 nomenu answer:no running hidden"},
-    {"tray", "under a question only its Yes acts", "put:Minimise=1 start post:517 menu key:s ask:'Quellar 2000|Are you sure you want to shutdown?' trayicon:double post:517 nomenu answer:yes exit:1"},
+    {"tray", "under a question the icon opens no menu, and No stays No", "put:Minimise=1 start traymenu:s ask:shutdown trayicon:right nomenu post:517 nomenu answer:no running hidden"},
+    {"tray", "under a question only its Yes acts", "put:Minimise=1 start traymenu:s ask:shutdown trayicon:double post:517 nomenu answer:yes exit:1"},
 
     // Closing and the end of the session.
-    {"closing", "No goes to the tray", "start close ask:" + kClose + " answer:no hidden icon store:0,0,0"},
+    {"closing", "No goes to the tray", "start close ask:closing answer:no hidden icon store:0,0,0"},
     {"closing", "closing in the tray asks nothing", "put:Minimise=1 start close nobox ended noicon store:0,0,1"},
-    {"closing", "a second close under the question", "start close ask:" + kClose + " close nobox:'Quellar 2000' answer:no hidden"},
-    {"closing", "Yes quits", "put:Force=1 start close ask:" + kClose + " answer:yes ended noicon store:1,0,0"},
+    {"closing", "a second close under the question", "start close ask:closing close nobox:'Quellar 2000' answer:no hidden"},
+    {"closing", "Yes quits", "put:Force=1 start close ask:closing answer:yes ended noicon store:1,0,0"},
     {"closing", "Disable quits without asking", "put:Disable=1 start close nobox ended store:0,1,0"},
     {"closing", "the session ends without a question", "put:Force=1 start endsession nobox ended store:1,0,0"},
-    {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart minimise hidden endsession ended noicon store:1,0,1"},
+    {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start countdown:Reboot=19 minimise hidden endsession ended noicon store:1,0,1"},
 
     // The countdown, in groups that wait side by side.
     {"countdown-a", "the placeholder switches the inputs off", "start tab:1 choose:'(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 choose:'Log Off' enabled:cmdStart=1"},
-    {"countdown-a", "below 19 becomes 20", "start tab:1 choose:'Log Off' fill:txtCounter=5 click:cmdStart text:txtCounter=20 enabled:lstAdvanced=0 click:cmdAbort"},
-    {"countdown-a", "19.4 stays as typed", "start tab:1 choose:'Log Off' fill:txtCounter=19.4 click:cmdStart text:txtCounter=19.4 click:cmdAbort"},
-    {"countdown-a", "above 86400 becomes 86400", "start tab:1 choose:'Log Off' fill:txtCounter=86401 click:cmdStart text:txtCounter=86400 click:cmdAbort"},
+    {"countdown-a", "below 19 becomes 20", "start countdown:'Log Off=5' text:txtCounter=20 enabled:lstAdvanced=0 click:cmdAbort"},
+    {"countdown-a", "19.4 stays as typed", "start countdown:'Log Off=19.4' text:txtCounter=19.4 click:cmdAbort"},
+    {"countdown-a", "above 86400 becomes 86400", "start countdown:'Log Off=86401' text:txtCounter=86400 click:cmdAbort"},
     {"countdown-a", "a timer message from another program starts nothing", "start timer sleep:3 text:txtCounter=20 enabled:cmdAbort=0"},
-    {"countdown-a", "timer messages from another program do not hurry a countdown", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=60 click:cmdStart timer:5 text:txtCounter=59 click:cmdAbort"},
-    {"countdown-a", "no action at zero", "put:Force=1 start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart text:txtCounter=18 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
-    {"countdown-b", "Log Off at zero", "start tab:1 choose:'Log Off' fill:txtCounter=19 click:cmdStart exit:0 priv:0 store:0,1,0"},
-    {"countdown-b", "Shutdown at zero with Force", "put:Force=1 start tab:1 choose:Shutdown fill:txtCounter=19 click:cmdStart exit:5 priv:1 store:1,1,0"},
-    {"countdown-c", "Reboot at zero", "start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart exit:2 priv:1"},
-    {"countdown-c", "Power Down at zero with Force", "put:Force=1 start tab:1 choose:'Power Down' fill:txtCounter=19 click:cmdStart exit:12 priv:1"},
-    {"countdown-c", "the zero in the tray ticks Disable, and the tray menu shows it", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart minimise hidden sleep:20 is:chkDisable=1 trayicon:right menu key:esc"},
-    {"countdown-d", "the zero closes a tray menu that shows Disable off", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart minimise hidden sleep:14 trayicon:right menu sleep:8 nomenu is:chkDisable=1"},
-    {"countdown-d", "after Abort nothing runs", "put:Disable=1 start tab:1 choose:Reboot fill:txtCounter=19 click:cmdStart click:cmdAbort sleep:20 running"},
-    {"countdown-d", "a No stays a No when the zero ticks Disable meanwhile", "start tab:1 choose:'Log Off' fill:lstAdvanced=Nothing fill:txtCounter=19 click:cmdStart tab:0 click:cmdShutdown ask:'Quellar 2000|Are you sure you want to shutdown?' sleep:20 is:chkDisable=1 answer:no running"},
+    {"countdown-a", "timer messages from another program do not hurry a countdown", "start typedcountdown:Nothing=60 timer:5 text:txtCounter=59 click:cmdAbort"},
+    {"countdown-a", "no action at zero", "put:Force=1 start typedcountdown:Nothing=19 text:txtCounter=18 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
+    {"countdown-b", "Log Off at zero", "start countdown:'Log Off=19' exit:0 priv:0 store:0,1,0"},
+    {"countdown-b", "Shutdown at zero with Force", "put:Force=1 start countdown:Shutdown=19 exit:5 priv:1 store:1,1,0"},
+    {"countdown-c", "Reboot at zero", "start countdown:Reboot=19 exit:2 priv:1"},
+    {"countdown-c", "Power Down at zero with Force", "put:Force=1 start countdown:'Power Down=19' exit:12 priv:1"},
+    {"countdown-c", "the zero in the tray ticks Disable, and the tray menu shows it", "start typedcountdown:Nothing=19 minimise hidden sleep:20 is:chkDisable=1 trayicon:right menu key:esc"},
+    {"countdown-d", "the zero closes a tray menu that shows Disable off", "start typedcountdown:Nothing=19 minimise hidden sleep:14 trayicon:right menu sleep:8 nomenu is:chkDisable=1"},
+    {"countdown-d", "after Abort nothing runs", "put:Disable=1 start countdown:Reboot=19 click:cmdAbort sleep:20 running"},
+    {"countdown-d", "a No stays a No when the zero ticks Disable meanwhile", "start typedcountdown:Nothing=19 tab:0 click:cmdShutdown ask:shutdown sleep:20 is:chkDisable=1 answer:no running"},
 
     // The window of make run, closed as a user would.
-    {"make-run", "closes through its question", "attach close ask:" + kClose + " answer:yes ended"},
+    {"make-run", "closes through its question", "attach close ask:closing answer:yes ended"},
 
     // The resolution: the window scales and no caption is cut.
     {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11' iconsize:32"},

@@ -1,8 +1,8 @@
 // The step language that scenarios are written in: one table of verbs, each
 // with the form of its argument, what it means and what it does. A script is
-// steps separated by blanks ('quotes' keep blanks within one); every verb is
-// checked against the table before anything runs, and after every step the
-// safety rules must hold (Rules.cpp). Checks wait until they hold.
+// steps separated by blanks, and phrases that stand for steps (Phrases.cpp);
+// every verb is checked against the table before anything runs, and after
+// every step the safety rules must hold (Rules.cpp). Checks wait until they hold.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -97,9 +97,18 @@ std::string Checked(Run& run, const std::string& name) {
     return std::to_string(SendMessageA(run.control(name), BM_GETCHECK, 0, 0));
 }
 
-// The program's box of this title and text, with exactly these buttons.
-bool Asks(Run& run, const std::string& arg, std::vector<int> buttons) {
-    const std::string title = arg.substr(0, arg.find('|')), text = arg.substr(arg.find('|') + 1);
+// The program's questions, by the names that rows give them.
+const std::pair<std::string, std::string> kQuestions[] = {
+    {"log off", "Quellar 2000|Are you sure you want to log off?"},
+    {"shutdown", "Quellar 2000|Are you sure you want to shutdown?"},
+    {"reboot", "Quellar 2000|Are you sure you want to reboot?"},
+    {"power down", "Quellar 2000|Are you sure you want to power down?"},
+    {"closing", "Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it."}};
+
+// The program's box of this title and text (or this question), with exactly these buttons.
+bool Asks(Run& run, std::string box, std::vector<int> buttons) {
+    for (const auto& [name, question] : kQuestions) box = box == name ? question : box;
+    const std::string title = box.substr(0, box.find('|')), text = box.substr(box.find('|') + 1);
     if (!run.Expect([&] { return (run.box = TopLevel(run.program().pid, "#32770", title, true)); }, "no " + title) ||
         !run.Check(Text(GetDlgItem(run.box, 0xFFFF)) == text, "it says " + Text(GetDlgItem(run.box, 0xFFFF)))) {
         return false;
@@ -282,7 +291,7 @@ const Verb kDoings[] = {
 
 // What must hold: checks, which change nothing, so nothing settles after them.
 const Verb kChecks[] = {
-    {"ask", "TITLE|TEXT", "the program asks this, with Yes and No", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
+    {"ask", "TITLE|TEXT|NAME", "the program asks this, with Yes and No; NAME: log off, shutdown, reboot, power down, closing", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
     {"nobox", "[TITLE]", "no box of the program is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
     {"menu", "", "the tray menu is open", [](Step c) -> bool { return c.r.Expect([&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
@@ -320,21 +329,6 @@ const Verb* Find(const std::string& name) {
 
 bool IsCheck(const Verb* verb) { return verb >= std::begin(kChecks) && verb < std::end(kChecks); }
 
-std::vector<std::string> Tokens(const std::string& script) {
-    std::vector<std::string> tokens(1);
-    bool quoted = false;
-    for (char c : script) {
-        if (c == '\'')
-            quoted = !quoted;
-        else if (quoted || (c != ' ' && c != '\n'))
-            tokens.back() += c;
-        else if (!tokens.back().empty())
-            tokens.emplace_back();
-    }
-    if (tokens.back().empty()) tokens.pop_back();
-    return tokens;
-}
-
 // Each scenario starts where a user who never ran the program would.
 void CleanUp(Run& run) {
     for (Program& copy : run.copies) {
@@ -355,10 +349,11 @@ void PrintVerbs() {
     for (const auto& [first, last] : kTables)
         for (const Verb* verb = first; verb != last; ++verb)
             std::printf("%-10s %-14s %s\n", verb->name, verb->form, verb->meaning);
+    PrintPhrases();
 }
 
 bool CheckScript(const std::string& script, std::string& failure) {
-    for (const std::string& token : Tokens(script))
+    for (const std::string& token : Steps(script))
         if (!Find(token.substr(0, token.find(':')))) return failure = token + ": no such step", false;
     return true;
 }
@@ -369,7 +364,7 @@ bool RunScenario(const std::string& exe, const std::string& script, std::string&
     CleanUp(run);
     run.store = StoredOptions();
     bool ok = CheckScript(script, failure);
-    for (const std::string& token : ok ? Tokens(script) : std::vector<std::string>()) {
+    for (const std::string& token : ok ? Steps(script) : std::vector<std::string>()) {
         const std::size_t colon = token.find(':');
         const std::string verb = token.substr(0, colon),
                           text = colon == std::string::npos ? "" : token.substr(colon + 1);

@@ -207,7 +207,7 @@ void ClickAt(POINT at, int clicks, bool right) {
     }
 }
 
-void Press(const std::string& keys) {
+void Press(const std::string& keys, bool held) {
     static const struct {
         const char* name;
         WORD vk;
@@ -223,10 +223,11 @@ void Press(const std::string& keys) {
         inputs.push_back(input);
         if (keys.find('+', from) == std::string::npos) break;
     }
-    for (std::size_t i = inputs.size(); i-- > 0;) {
-        inputs.push_back(inputs[i]);
-        inputs.back().ki.dwFlags = KEYEVENTF_KEYUP;
-    }
+    std::vector<INPUT> ups(inputs.rbegin(), inputs.rend());
+    for (INPUT& up : ups) up.ki.dwFlags = KEYEVENTF_KEYUP;
+    // Held, the keys repeat after the keyboard's delay, as fast as it types.
+    for (int i = 0; i < (held ? 8 : 0); ++i) Send(inputs), Sleep(i == 0 ? 500 : 33);
+    inputs.insert(inputs.end(), ups.begin(), ups.end());
     Send(inputs);
 }
 

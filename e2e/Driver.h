@@ -61,7 +61,7 @@ bool Choose(HWND main, HWND list, const std::string& item);
 // there, keys such as "r", "alt+d", "shift+end".
 void ClickAt(POINT at, int clicks = 1, bool right = false);
 void MoveTo(POINT at);
-void Press(const std::string& keys);
+void Press(const std::string& keys, bool held = false);
 
 // The registry, as the program and Wine read it; the program keeps its
 // options under kStore in HKEY_CURRENT_USER.

@@ -52,7 +52,8 @@ std::size_t Exits(Run& run) {
 }  // namespace
 
 // What the step may cause, from the state before it.
-void BeforeStep(Run& run, const std::string& verb, const std::string& arg) {
+void BeforeStep(Run& run, const std::string& step, const std::string& arg) {
+    const std::string verb = step == "hold" ? "key" : step;  // held, a key is pressed and repeats
     const Program& first = run.copies[0];
     run.menuWasOpen = false;
     if (!Running(first)) return;
@@ -61,7 +62,8 @@ void BeforeStep(Run& run, const std::string& verb, const std::string& arg) {
                          (verb == "key" && (Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}) ||
                                             (menu && arg.size() == 1)));
     const bool disabled = SendMessageA(Control(first.main, "chkDisable"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const bool yes = verb == "answer" && arg == "yes" && IsWindow(run.box) && Text(run.box) == "Quellar 2000";
+    const bool yes = IsWindow(run.box) && Text(run.box) == "Quellar 2000" &&
+                     ((verb == "answer" && arg == "yes") || (verb == "key" && Is(arg, {"y", "enter", "space"})));
     if ((chooses && disabled) || yes || (run.counting && run.counter != "0")) run.mayAct = 2;
     if (chooses || verb == "key" || Is(verb, {"close", "endsession", "answer"}) || run.counting ||
         (verb == "click" && arg.compare(0, 3, "cmd") == 0))

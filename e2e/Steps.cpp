@@ -272,6 +272,7 @@ const Verb kDoings[] = {
     {"click", "CONTROL", "a real click on the control", [](Step c) -> bool { return Click(c.r, c.a.text); }},
     {"tab", "N", "a real click on the N-th tab (0 to 2)", [](Step c) -> bool { return ToFront(c.r) && (ClickAt(Centre(TabPlace(c.r.control("SSTabQuellar"), c.a.number))), true); }},
     {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
+    {"hold", "KEYS", "real keys held down until they repeat", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, true), true); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
     {"letters", "", "every access key letter of the window and the tray menu, typed alone", [](Step c) -> bool { return Keys(c.r, AccessLetters()); }},
     {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return c.r.Check(Fill(c.r.main(), c.r.control(c.a.name), c.a.value), "not in front"); }},

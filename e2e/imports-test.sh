@@ -14,15 +14,15 @@ kernel32 (95): CloseHandle CreateMutexA DeleteCriticalSection EnterCriticalSecti
   VirtualQuery WaitForSingleObject lstrcmpA lstrcmpiA
 kernel32 (95, a stub that fails on 95, 98 and Me; the runtime calls it only when two threads meet): CreateSemaphoreW
 advapi32 (95): GetUserNameA RegCloseKey RegCreateKeyExA RegDeleteValueA RegOpenKeyExA RegQueryValueExA RegSetValueExA
-user32 (95): AdjustWindowRectEx AppendMenuA BeginPaint CharLowerBuffA CharUpperBuffA CheckMenuItem CreatePopupMenu
+user32 (95): AdjustWindowRectEx AppendMenuA BeginPaint CallNextHookEx CharLowerBuffA CharUpperBuffA CheckMenuItem CreatePopupMenu
   CreateWindowExA DefWindowProcA DestroyIcon DestroyMenu DestroyWindow DispatchMessageA DrawEdge DrawFocusRect
   DrawIconEx DrawTextA EnableWindow EndPaint EnumThreadWindows EnumWindows ExitWindowsEx FillRect GetClassLongA
-  GetClassNameA GetClientRect GetCursorPos GetDC GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA
+  GetAsyncKeyState GetClassNameA GetClientRect GetCursorPos GetDC GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA
   GetWindowTextA GetWindowTextLengthA GetWindowThreadProcessId IntersectRect IsChild IsDialogMessageA IsIconic IsWindow
   IsWindowEnabled IsWindowVisible IsZoomed KillTimer LoadCursorA LoadImageA MessageBoxA PostMessageA
-  PostQuitMessage RedrawWindow RegisterClassA RegisterClassExA RegisterWindowMessageA ReleaseDC SendMessageA
+  PeekMessageA PostQuitMessage RedrawWindow RegisterClassA RegisterClassExA RegisterWindowMessageA ReleaseDC SendMessageA
   SetCursor SetFocus SetForegroundWindow SetMenuItemInfoA SetTimer SetWindowLongA SetWindowPos SetWindowTextA
-  ShowWindow SystemParametersInfoA TrackPopupMenu TranslateMessage
+  SetWindowsHookExA ShowWindow SystemParametersInfoA TrackPopupMenu TranslateMessage UnhookWindowsHookEx
 gdi32 (95): CreateFontA DeleteObject GetDeviceCaps GetTextFaceA GetTextMetricsA SelectObject SetBkMode SetTextColor
 comctl32 (95 with common controls 4.70, from Internet Explorer 3): InitCommonControlsEx
 msvcrt (95 with the C runtime msvcrt.dll): __getmainargs __initenv __p__acmdln __p__commode __p__fmode

@@ -49,12 +49,16 @@ struct DestroyIconHandle {
 struct DestroyMenuHandle {
     void operator()(HMENU h) const { ::DestroyMenu(h); }
 };
+struct UnhookHandle {
+    void operator()(HHOOK h) const { ::UnhookWindowsHookEx(h); }
+};
 
 using KernelHandle = Unique<HANDLE, CloseKernelHandle>;
 using RegKey = Unique<HKEY, CloseRegKey>;
 using Font = Unique<HFONT, DeleteGdiObject>;
 using Icon = Unique<HICON, DestroyIconHandle>;
 using Menu = Unique<HMENU, DestroyMenuHandle>;
+using Hook = Unique<HHOOK, UnhookHandle>;
 
 // Handles of windows and icons use only their low 32 bits, also on 64-bit
 // Windows; these carry them through the 32-bit fields of the tray record.

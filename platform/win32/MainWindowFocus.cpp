@@ -21,18 +21,23 @@ void MainWindow::OnActivate(bool active) {
 }
 
 // A control that is disabled while it has the focus would leave no control
-// with the focus; it passes on to the next one, and comes back when the
-// control is enabled again before the user has moved it.
+// with the focus. The tab strip takes it, where neither Enter nor Space does
+// anything: the next control could be a button, such as Start under Abort,
+// which one more key would click. A box or list gets the focus back when it
+// is enabled again before the user has moved it; a button never does.
 void MainWindow::SetEnabled(ControlId id, bool enabled) {
     HWND hwnd = Control(id);
     HWND focus = GetFocus();
     const bool hadFocus = focus && (focus == hwnd || IsChild(hwnd, focus));
     EnableWindow(hwnd, enabled ? TRUE : FALSE);
     if (!enabled && hadFocus) {
-        HWND next = GetNextDlgTabItem(hwnd_, hwnd, FALSE);
-        if (next && next != hwnd) SetFocus(next);
-        focusReturnsTo_ = hwnd;
-        focusLentTo_ = next;
+        HWND strip = Control(ControlId::SSTabQuellar);
+        SetFocus(strip);
+        const ControlKind kind = Row(id).kind;
+        const bool clicks =
+            kind == ControlKind::CommandButton || kind == ControlKind::CheckBox || kind == ControlKind::HyperLink;
+        focusReturnsTo_ = clicks ? nullptr : hwnd;
+        focusLentTo_ = strip;
     } else if (enabled && hwnd == focusReturnsTo_) {
         focus = GetFocus();
         if (!focus || focus == focusLentTo_) SetFocus(hwnd);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/win32/Container.h"
+#include "platform/win32/KeyRepeats.h"
 #include "platform/win32/Link.h"
 #include "platform/win32/Shell32.h"
 #include "resources/resource.h"
@@ -173,6 +174,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_ACTIVATEAPP:
+            if (!wParam) KeyRepeats::Forget();
+            return 0;
         case WM_TIMER:
             if (wParam == kTimerId) OnTimer();
             return 0;

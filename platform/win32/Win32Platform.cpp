@@ -2,9 +2,7 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstddef>
-#include <iterator>
 
 #include "resources/resource.h"
 
@@ -122,58 +120,14 @@ std::uint32_t Win32Platform::IconHandle() { return To32(window_.BigIcon()); }
 
 float Win32Platform::TwipsPerPixelX() { return window_.TwipsPerPixel(); }
 
-namespace {
-
-// Keys pressed before a box opened answer nothing: Enter held on a button or
-// on a tray menu item opens the question, and its repeats would answer it
-// unseen. The keys waiting are dropped when it opens. A key that goes down as
-// a repeat, or sooner after the opening than the keyboard starts repeating
-// (Wine marks no repeats), is taken for one held from before: it is ignored
-// until it is let go. The hook procedure gets no context of its own; one box
-// is open at a time.
-struct KeysFromBefore {
-    DWORD openedAt = 0;
-    DWORD firstRepeatMs = 0;
-    bool held[256] = {};
-} fromBefore;
-
-LRESULT CALLBACK DropKeysFromBefore(int code, WPARAM wParam, LPARAM lParam) {
-    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
-    const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
-    const bool up = msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP;
-    const bool character = msg.message == WM_CHAR || msg.message == WM_SYSCHAR;
-    if (code != MSGF_DIALOGBOX || msg.wParam >= 256 || !(down || up || character)) {
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    constexpr LPARAM kRepeat = 1 << 30;
-    const auto sinceOpening = static_cast<LONG>(msg.time - fromBefore.openedAt);
-    if (down && ((msg.lParam & kRepeat) || sinceOpening < static_cast<LONG>(fromBefore.firstRepeatMs))) {
-        fromBefore.held[msg.wParam] = true;
-    }
-    bool& held = fromBefore.held[msg.wParam];
-    if ((down || up) && held) {
-        held = !up;  // once let go, its next press counts
-        return TRUE;
-    }
-    const bool anyHeld =
-        std::find(std::begin(fromBefore.held), std::end(fromBefore.held), true) != std::end(fromBefore.held);
-    if (character && anyHeld) return TRUE;
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-}  // namespace
-
 int Win32Platform::MsgBox(const std::string& prompt, BoxStyle style, const std::string& title) {
     HWND owner = window_.Handle();
     UINT flags = static_cast<UINT>(style);
     // Asked from the tray, the question must still come to the front.
     if (!owner || !IsWindowVisible(owner)) flags |= MB_SETFOREGROUND;
+    // Keys typed before the box appeared are no answer to it.
     for (MSG typedAhead; PeekMessageA(&typedAhead, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE);) {
     }
-    int delay = 1;  // 0 to 3: 250 to 1000 ms before a held key repeats
-    SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &delay, 0);
-    fromBefore = KeysFromBefore{GetTickCount(), static_cast<DWORD>(250 * (delay + 1) + 100)};
-    const Hook hook(SetWindowsHookExA(WH_MSGFILTER, DropKeysFromBefore, nullptr, GetCurrentThreadId()));
     return MessageBoxA(owner, prompt.c_str(), title.c_str(), flags);
 }
 

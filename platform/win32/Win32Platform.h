@@ -5,6 +5,7 @@
 
 #include "app/Platform.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/KeyRepeats.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/SingleInstance.h"
 
@@ -74,6 +75,7 @@ private:
     HINSTANCE instance_;
     MainWindow window_;
     SingleInstance single_;
+    KeyRepeats keyRepeats_;
 };
 
 }  // namespace win32

@@ -89,6 +89,7 @@ const Scenario kRows[] = {
     {"tray", "Enter held on a menu item: its repeats do not answer the question", "put:Minimise=1 start traymenu:down key:down key:down key:down hold:enter ask:'log off' answer:no running hidden"},
     {"tray", "Enter held on the menu's Restore presses nothing in the window", "put:Disable=1 start key:tab key:tab minimise hidden trayicon:right menu key:down hold:enter sleep:1 running shown nobox"},
     {"tray", "Space held on the menu's Restore presses nothing in the window", "start click:chkForce click:cmdSave key:shift+tab minimise hidden trayicon:right menu key:down hold:space sleep:1 shown store:1,0,0 is:chkForce=1"},
+    {"tray", "a question hidden with its window comes back from the icon", "start click:cmdShutdown ask:shutdown underbox hidden trayicon:double ask:shutdown answer:no running"},
     {"tray", "a key pressed after the question opened answers it", "put:Minimise=1 start traymenu:s ask:shutdown sleep:1 key:y exit:1"},
     {"tray", "Exit leaves Minimise on", "start minimise hidden traymenu:x ended noicon store:0,0,1"},
     {"tray", "a new taskbar gets the icon again", "start taskbar noicon minimise icon taskbar icon"},

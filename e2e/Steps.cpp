@@ -284,6 +284,7 @@ const Verb kDoings[] = {
     // What Windows, the shell and other programs do.
     {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
     {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
+    {"underbox", "", "the shell minimises the window under its open box (taskbar, Win+D), and the box hides with it", [](Step c) -> bool { return ShowWindow(c.r.main(), SW_MINIMIZE), c.r.Check(ShowWindow(c.r.box, SW_HIDE) != FALSE, "no box shown"); }},
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
     {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},

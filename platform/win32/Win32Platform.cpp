@@ -20,12 +20,12 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-// A message box is a dialog of the system's class "#32770".
+// A message box is a dialog of the system's class "#32770". Minimising its
+// window under it (the taskbar, Win+D) hides it too: it is shown again.
 BOOL CALLBACK ToFrontIfBox(HWND hwnd, LPARAM) {
     char name[16] = "";
-    if (!IsWindowVisible(hwnd) || !GetClassNameA(hwnd, name, sizeof name) || lstrcmpA(name, "#32770") != 0) {
-        return TRUE;
-    }
+    if (!GetClassNameA(hwnd, name, sizeof name) || lstrcmpA(name, "#32770") != 0) return TRUE;
+    ShowWindow(hwnd, SW_SHOW);
     ::SetForegroundWindow(hwnd);
     return FALSE;
 }

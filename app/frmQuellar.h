@@ -58,6 +58,7 @@ public:
     void Form_TaskbarCreated() override;
     void mPopRestore_Click();
     void MenuCheck(ControlId CheckVal, MenuId mCheckVal);
+    void MenuCheckOptions();
     void MenuClick(ControlId ClickVal, MenuId mClickVal);
     void mPopForce_Click();
     void mPopDisable_Click();

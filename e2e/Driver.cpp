@@ -226,7 +226,10 @@ void Press(const std::string& keys, bool held) {
     std::vector<INPUT> ups(inputs.rbegin(), inputs.rend());
     for (INPUT& up : ups) up.ki.dwFlags = KEYEVENTF_KEYUP;
     // Held, the keys repeat after the keyboard's delay, as fast as it types.
-    for (int i = 0; i < (held ? 8 : 0); ++i) Send(inputs), Sleep(i == 0 ? 500 : 33);
+    for (int press = 0; held && press < 8; ++press) {
+        Send(inputs);
+        Sleep(press == 0 ? 500 : 33);
+    }
     inputs.insert(inputs.end(), ups.begin(), ups.end());
     Send(inputs);
 }

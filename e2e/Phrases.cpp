@@ -48,20 +48,25 @@ std::string Replaced(std::string text, const std::string& what, const std::strin
 
 }  // namespace
 
+std::pair<std::string, std::string> VerbAndArgument(const std::string& step) {
+    const std::size_t colon = std::min(step.find(':'), step.size());
+    return {step.substr(0, colon), step.substr(std::min(colon + 1, step.size()))};
+}
+
 std::vector<std::string> Steps(const std::string& script) {
     std::vector<std::string> steps;
     for (const std::string& token : Tokens(script)) {
-        const std::size_t colon = std::min(token.find(':'), token.size());
-        const std::string verb = token.substr(0, colon), arg = token.substr(std::min(colon + 1, token.size()));
+        const std::pair<std::string, std::string> step = VerbAndArgument(token);
+        const std::string& arg = step.second;
         const auto phrase = std::find_if(std::begin(kPhrases), std::end(kPhrases),
-                                         [&](const Phrase& candidate) { return verb == candidate.name; });
+                                         [&](const Phrase& candidate) { return step.first == candidate.name; });
         if (phrase == std::end(kPhrases)) {
             steps.push_back(token);
             continue;
         }
         const std::string name = arg.substr(0, arg.find('=')), value = arg.substr(arg.find('=') + 1);
-        for (const std::string& step : Tokens(Replaced(Replaced(phrase->steps, "NAME", name), "VALUE", value)))
-            steps.push_back(step);
+        for (const std::string& expanded : Tokens(Replaced(Replaced(phrase->steps, "NAME", name), "VALUE", value)))
+            steps.push_back(expanded);
     }
     return steps;
 }

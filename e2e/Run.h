@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/Driver.h"
@@ -46,6 +47,8 @@ bool TrayStillAnswers(Run& run);
 
 // A script's steps, phrases replaced by what they stand for (Phrases.cpp).
 std::vector<std::string> Steps(const std::string& script);
+// "verb:argument" as its verb and argument; the argument is empty without a colon.
+std::pair<std::string, std::string> VerbAndArgument(const std::string& step);
 void PrintPhrases();
 
 // A scenario's steps (see Scenarios.cpp), each run and followed by the rules.

@@ -171,8 +171,8 @@ bool CaptionsFit(Run& run, const std::string& face, int height) {
 template <class Shows>
 bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
     const DWORD pid = run.program().pid;
-    return run.Expect([&] { return shows(TracedCalls(pid)); }, "its calls were:\n", ms) ||
-           run.Check(false, run.why + TracedCalls(pid));
+    const bool shown = WaitFor([&] { return shows(TracedCalls(pid)); }, ms);
+    return run.Check(shown, "its calls were:\n" + TracedCalls(pid));
 }
 
 // The only ExitWindowsEx call, with these flags, then the icon removed.
@@ -356,7 +356,7 @@ void PrintVerbs() {
 
 bool CheckScript(const std::string& script, std::string& failure) {
     for (const std::string& token : Steps(script))
-        if (!Find(token.substr(0, token.find(':')))) return failure = token + ": no such step", false;
+        if (!Find(VerbAndArgument(token).first)) return failure = token + ": no such step", false;
     return true;
 }
 
@@ -367,9 +367,7 @@ bool RunScenario(const std::string& exe, const std::string& script, std::string&
     run.store = StoredOptions();
     bool ok = CheckScript(script, failure);
     for (const std::string& token : ok ? Steps(script) : std::vector<std::string>()) {
-        const std::size_t colon = token.find(':');
-        const std::string verb = token.substr(0, colon),
-                          text = colon == std::string::npos ? "" : token.substr(colon + 1);
+        const auto [verb, text] = VerbAndArgument(token);
         const Arg arg{text, text.substr(0, text.find('=')), text.substr(text.find('=') + 1), std::atoi(text.c_str())};
         BeforeStep(run, verb, text);
         const Verb* step = Find(verb);

@@ -22,8 +22,7 @@ void frmQuellar::Form_Resize() {
     } else {
         DeleteTrayIcon();
     }
-    MenuCheck(ControlId::chkForce, MenuId::mPopForce);
-    MenuCheck(ControlId::chkDisable, MenuId::mPopDisable);
+    MenuCheckOptions();
     ui_.SetMenuCaption(MenuId::mPopLogOff, ui_.Text(ControlId::cmdLogOff));
 }
 
@@ -48,8 +47,7 @@ void frmQuellar::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
     } else {
         // The countdown's zero ticks Disable while the window is in the tray:
         // the menu shows the boxes as they are now.
-        MenuCheck(ControlId::chkForce, MenuId::mPopForce);
-        MenuCheck(ControlId::chkDisable, MenuId::mPopDisable);
+        MenuCheckOptions();
         ui_.BringToFront();
         OnMenu(ui_.PopupMenu(MenuId::mPopupSys));
     }

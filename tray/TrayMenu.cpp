@@ -14,6 +14,12 @@ void frmQuellar::MenuCheck(ControlId CheckVal, MenuId mCheckVal) {
     if (std::to_string(ui_.Value(CheckVal)) == "0") ui_.SetChecked(mCheckVal, false);
 }
 
+// The Force and Disable items show the boxes.
+void frmQuellar::MenuCheckOptions() {
+    MenuCheck(ControlId::chkForce, MenuId::mPopForce);
+    MenuCheck(ControlId::chkDisable, MenuId::mPopDisable);
+}
+
 // The item changes first, then the box.
 void frmQuellar::MenuClick(ControlId ClickVal, MenuId mClickVal) {
     if (!ui_.Checked(mClickVal)) {

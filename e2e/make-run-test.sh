@@ -5,6 +5,8 @@
 # usage: make-run-test.sh X86_64_BUILD
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
+source "$here/../scripts/wine-host.sh"
+wine_host_use
 export HOME
 HOME=$(mktemp -d "${TMPDIR:-/tmp}/quellar-home.XXXXXX")
 prefix=$HOME/.local/share/quellar-wine
@@ -20,12 +22,12 @@ for round in 1 2; do
     run_pid=$!
     # run.sh names the display it started, and prepares the prefix once.
     for _ in $(seq 600); do
-        [[ -f $prefix/system.reg ]] && grep -q 'inside Xvfb on :' "$HOME/run.log" && break
+        [[ -f $prefix/.quellar-prefix ]] && grep -q 'inside Xvfb on :' "$HOME/run.log" && break
         kill -0 "$run_pid" 2>/dev/null || break
         sleep 0.2
     done
     display=$(sed -n 's/.*inside Xvfb on \(:[0-9]*\).*/\1/p' "$HOME/run.log")
-    [[ -n $display && -f $prefix/system.reg ]] || { echo "round $round: make run failed:"; cat "$HOME/run.log"; exit 1; }
+    [[ -n $display && -f $prefix/.quellar-prefix ]] || { echo "round $round: make run failed:"; cat "$HOME/run.log"; exit 1; }
     cp "$1/quellar_e2e.exe" "$prefix/drive_c/"
     (cd "$prefix/drive_c" && DISPLAY=$display WINEPREFIX=$prefix timeout 150 wine 'C:\quellar_e2e.exe' make-run) |
         tr -d '\r' | tee "$HOME/driver.log"

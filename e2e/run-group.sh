@@ -3,17 +3,38 @@
 # display, a fresh prefix), torn down by PID whatever happens.
 # usage: run-group.sh X86_64_BUILD I686_BUILD GROUP [SCENARIO]
 #   $E2E_TEMPLATE: the template prefix; $E2E_BITS: 32 runs the i686 release, else the x86_64 build
-#   GROUP - 'STEPS' runs the steps given; the driver's log and the trace stay in $E2E_LOGS if set
+#   GROUP - 'STEPS' runs the steps given; the logs stay in $E2E_LOGS if set
+# On a host that runs no 32-bit programs the i686 groups are skipped (status 77).
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/../scripts/wine-session.sh"
 unset WINEPREFIX DISPLAY
+if [[ ${E2E_BITS:-64} == 32 ]] && ! reason=$(wine_host_32bit); then
+    echo "SKIPPED: the i686 release cannot run on this host: $reason"
+    exit 77
+fi
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-e2e.XXXXXX")
-keep_logs() {  # the driver's output and the relay trace, for a look after the run
-    [[ -z ${E2E_LOGS:-} ]] || { mkdir -p "$E2E_LOGS" && cp -f "$work/out" "$WINEPREFIX/drive_c/trace.log" "$E2E_LOGS/" 2>/dev/null; } || true
+logs=${E2E_LOGS:-$work/logs}
+mkdir -p "$logs"
+rm -f "$logs"/*
+# The session's start (the display, the prefix's boot), the driver's output,
+# the relay trace and Wine's messages (both on the driver's stderr) are kept;
+# a group that fails prints the end of each.
+report() {
+    local status=$1 trace=${WINEPREFIX:-/nonexistent}/drive_c/trace.log
+    [[ ! -f $trace ]] || {
+        grep -E '^[0-9a-f]+:(Call|Ret) ' "$trace" >"$logs/relay.log" || true
+        grep -vE '^[0-9a-f]+:(Call|Ret) ' "$trace" >"$logs/wine-stderr.log" || true
+    }
+    ((status != 0)) || return 0
+    echo "The group failed (status $status); its logs are in $logs."
+    for log in session.log driver.log relay.log wine-stderr.log; do
+        echo "--- the last lines of $log:"
+        if [[ -s $logs/$log ]]; then tail -n 15 "$logs/$log"; else echo "    (empty)"; fi
+    done
 }
-trap 'keep_logs; wine_session_stop; rm -rf "$work"' EXIT
-wine_session_start "$work" "${E2E_TEMPLATE:?}"
+trap 'status=$?; report $status; wine_session_stop; rm -rf "$work"; exit $status' EXIT
+wine_session_start "$work" "${E2E_TEMPLATE:?}" 2>"$logs/session.log"
 
 c=$WINEPREFIX/drive_c
 mkdir -p "$c/q64" "$c/q32"
@@ -39,5 +60,5 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wineboot.exe=n"
 # Wine names the Windows user after USER.
 cd "$c"
 [[ ${E2E_BITS:-64} == 32 ]] && export QUELLAR_EXE='C:\q32\Quellar.exe' || export QUELLAR_EXE='C:\q64\Quellar.exe'
-USER=jSMITH timeout -k 5 220 wine 'C:\quellar_e2e.exe' "${@:3}" 2>"$c/trace.log" | tr -d '\r' | tee "$work/out"
-grep -qxe "$3: [0-9]* scenarios, 0 failed" "$work/out"
+USER=jSMITH timeout -k 5 220 wine 'C:\quellar_e2e.exe' "${@:3}" 2>"$c/trace.log" | tr -d '\r' | tee -a "$logs/driver.log"
+grep -qxe "$3: [0-9]* scenarios, 0 failed" "$logs/driver.log"

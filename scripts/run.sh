@@ -31,12 +31,19 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "See it with:  DISPLAY=$DISPLAY import -window root quellar.png   (Ctrl+C stops it)"
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+if ! reason=$(wine_host_can_run "$exe"); then
+  echo "$exe is a 32-bit program, which this host cannot run: $reason." >&2
+  echo "The x86_64 build runs here: make run" >&2
+  exit 1
+fi
+
+# The prefix is marked once its boot has proved itself; until then every run
+# boots it (again).
+if [ ! -f "$WINEPREFIX/.quellar-prefix" ]; then
   echo "Preparing a Wine prefix in $WINEPREFIX (once) ..."
-  # A new account may have no ~/.local/share yet, and wine refuses a prefix
-  # whose parent folder is missing.
-  mkdir -p "$(dirname "$WINEPREFIX")"
-  timeout 180 wine wineboot -i >/dev/null 2>&1
+  boot_log=$(mktemp "${TMPDIR:-/tmp}/quellar-boot.XXXXXX")
+  wine_session_boot "$WINEPREFIX" "$boot_log" || { rm -f "$boot_log"; exit 1; }
+  rm -f "$boot_log"
   # Wine's taskbar with its tray on a desktop of its own, where there is no
   # window manager to show the tray.
   if [ -n "$xvfb_pid" ]; then
@@ -44,6 +51,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
   fi
   timeout 60 wineserver -w || true
+  touch "$WINEPREFIX/.quellar-prefix"
 fi
 wine_session_fonts "$WINEPREFIX"
 mkdir -p "$appdir"

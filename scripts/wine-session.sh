@@ -5,8 +5,13 @@
 #   wine_session_start WORKDIR TEMPLATE   exports DISPLAY, WINEPREFIX and friends
 #   wine_session_stop                     ends the prefix's processes and Xvfb
 #
+#   wine_session_boot PREFIX LOG         makes a new prefix, and proves it runs
+#
 # Every wait is bounded; the caller should call wine_session_stop from an
-# EXIT trap.
+# EXIT trap. `wine` is the loader this host runs (wine-host.sh).
+
+source "$(dirname "${BASH_SOURCE[0]}")/wine-host.sh"
+wine_host_use
 
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -49,38 +54,63 @@ wine_session_fonts() {
 }
 
 # What the prefix depends on: the Wine packages installed, the 32-bit ones
-# included. A template made by another installation fails to start.
+# included, and the loader that runs them. A template made by another
+# installation fails to start.
 wine_session_installation() {
-    { wine --version; dpkg-query -W -f '${Package}:${Architecture} ${Version} ${db:Status-Status}\n' 'wine*' 'libwine*' 2>/dev/null |
+    { echo "loader ${WINELOADER:-wine}"; wine --version; dpkg-query -W -f '${Package}:${Architecture} ${Version} ${db:Status-Status}\n' 'wine*' 'libwine*' 2>/dev/null |
         grep ' installed$'; } | md5sum | cut -d' ' -f1
 }
 
+# A new prefix, used only once it has proved itself: wineboot succeeded,
+# system32 is there and a trivial program answers. A wineboot that failed
+# still leaves a folder that looks made. Otherwise it says so, naming the
+# prefix, with wineboot's last lines.
+wine_session_boot() {  # prefix log
+    local prefix=$1 log=$2 status=0
+    mkdir -p "$(dirname "$prefix")"
+    WINEPREFIX=$prefix timeout 180 wine wineboot -i >"$log" 2>&1 || status=$?
+    WINEPREFIX=$prefix timeout 60 wineserver -w 2>/dev/null || true
+    if ((status == 0)) && [[ -d $prefix/drive_c/windows/system32 ]] &&
+        WINEPREFIX=$prefix timeout 60 wine cmd /c echo quellar-prefix-answers 2>>"$log" | grep -q quellar-prefix-answers; then
+        return 0
+    fi
+    echo "wine-session: the boot of the Wine prefix $prefix failed (wineboot's status $status, loader ${WINELOADER:-wine}); its last lines:" >&2
+    if [[ -s $log ]]; then tail -n 12 "$log" | sed 's/^/    /' >&2; else echo "    (none)" >&2; fi
+    WINEPREFIX=$prefix timeout 10 wineserver -k 2>/dev/null || true
+    return 70
+}
+
 # The template is booted once per Wine installation and reused by copying.
+# One from another installation, or without its system folder, is made anew.
+wine_session_template_good() {  # template installation
+    [[ -f $1/.quellar-template && $(cat "$1/.quellar-template") == "$2" && -d $1/drive_c/windows/system32 ]]
+}
+
 wine_session_template() {
     local template=$1
-    local stamp=$template/.quellar-template
     local installation
     installation=$(wine_session_installation)
-    [[ -f $stamp && $(cat "$stamp") == "$installation" ]] && return 0
+    wine_session_template_good "$template" "$installation" && return 0
     mkdir -p "$(dirname "$template")"
     exec 9>"$template.lock"
     flock -w 180 9 || { echo "wine-session: template lock timed out" >&2; return 75; }
-    if [[ ! -f $stamp || $(cat "$stamp") != "$installation" ]]; then
+    if ! wine_session_template_good "$template" "$installation"; then
         local fresh
         fresh=$(mktemp -d "$template.new.XXXXXX")
-        if ! (
+        if ! wine_session_boot "$fresh" "$fresh.boot.log" || ! (
             export WINEPREFIX=$fresh
-            timeout 120 wine wineboot -i >/dev/null 2>&1
-            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
-            timeout 60 wineserver -w
-            wine_session_fonts "$fresh"
+            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 &&
+                timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1 &&
+                timeout 60 wineserver -w
         ); then
             wine_session_end_prefix "$fresh"
-            rm -rf "$fresh"
-            echo "wine-session: could not prepare a Wine prefix" >&2
+            rm -rf "$fresh" "$fresh.boot.log"
+            exec 9>&-
+            echo "wine-session: could not prepare the Wine prefix template $template" >&2
             return 70
         fi
+        wine_session_fonts "$fresh"
+        rm -f "$fresh.boot.log"
         echo "$installation" >"$fresh/.quellar-template"
         rm -rf "$template"
         mv "$fresh" "$template"

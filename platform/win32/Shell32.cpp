@@ -20,14 +20,12 @@ Function Find(const char* name) {
 }  // namespace
 
 BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
-    using NotifyFn = BOOL(WINAPI*)(DWORD, NOTIFYICONDATAA*);
-    static const NotifyFn notify = Find<NotifyFn>("Shell_NotifyIconA");
+    static const auto notify = Find<decltype(&::Shell_NotifyIconA)>("Shell_NotifyIconA");
     return notify ? notify(message, data) : FALSE;
 }
 
 void OpenTarget(HWND owner, const char* target) {
-    using ExecuteFn = HINSTANCE(WINAPI*)(HWND, const char*, const char*, const char*, const char*, INT);
-    static const ExecuteFn execute = Find<ExecuteFn>("ShellExecuteA");
+    static const auto execute = Find<decltype(&::ShellExecuteA)>("ShellExecuteA");
     if (execute) execute(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }
 

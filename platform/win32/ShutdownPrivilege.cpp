@@ -20,13 +20,9 @@ Function Advapi(const char* name) {
 }  // namespace
 
 void Win32Platform::EnableShutdownPrivilegeInToken() {
-    using OpenFn = BOOL(WINAPI*)(HANDLE, DWORD, PHANDLE);
-    using LookupFn = BOOL(WINAPI*)(LPCSTR, LPCSTR, PLUID);
-    using AdjustFn = BOOL(WINAPI*)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
-
     HANDLE process = GetCurrentProcess();
     HANDLE opened = nullptr;
-    if (const auto open = Advapi<OpenFn>("OpenProcessToken")) {
+    if (const auto open = Advapi<decltype(&::OpenProcessToken)>("OpenProcessToken")) {
         open(process, TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened);
     }
     // The privilege stays enabled in the process; the token is closed on the way out.
@@ -35,13 +31,13 @@ void Win32Platform::EnableShutdownPrivilegeInToken() {
     TOKEN_PRIVILEGES newState{};
     static_assert(sizeof newState == 16, "one privilege: 16 bytes");
     newState.PrivilegeCount = 1;
-    if (const auto lookup = Advapi<LookupFn>("LookupPrivilegeValueA")) {
+    if (const auto lookup = Advapi<decltype(&::LookupPrivilegeValueA)>("LookupPrivilegeValueA")) {
         lookup("", "SeShutdownPrivilege", &newState.Privileges[0].Luid);
     }
     newState.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     TOKEN_PRIVILEGES previousState{};
     DWORD returnLength = 0;
-    if (const auto adjust = Advapi<AdjustFn>("AdjustTokenPrivileges")) {
+    if (const auto adjust = Advapi<decltype(&::AdjustTokenPrivileges)>("AdjustTokenPrivileges")) {
         adjust(token.get(), FALSE, &newState, sizeof newState, &previousState, &returnLength);
     }
 }

@@ -65,6 +65,7 @@ void Win32Platform::SetMenuCaption(MenuId item, const std::string& caption) {
     MENUITEMINFOA info{};
     // The size Windows 95 and NT 4.0 know: they refuse the newer, longer form.
     info.cbSize = offsetof(MENUITEMINFOA, hbmpItem);
+    static_assert(sizeof(void*) != 4 || offsetof(MENUITEMINFOA, hbmpItem) == 44, "Windows 95's size: 44 bytes");
     info.fMask = MIIM_TYPE;
     info.fType = MFT_STRING;
     info.dwTypeData = const_cast<char*>(caption.c_str());

@@ -1,0 +1,152 @@
+// A stand-in for Windows behind the program's port, for what Wine does not
+// show: it keeps the window's controls, menu, state, store and tray icon as
+// plain values, and plays the few parts of Windows the tests need (a first
+// show that the starting shortcut minimises, a shell that refuses icons,
+// Windows refusing to end the session).
+#pragma once
+
+#include <deque>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/Platform.h"
+
+namespace quellar {
+
+// The program ended its process.
+struct ProgramEnded : std::runtime_error {
+    ProgramEnded() : std::runtime_error("the program ended") {}
+};
+
+class WindowsDouble final : public Platform {
+public:
+    // Windows' part, set by a test before it acts.
+    FormEvents* form = nullptr;
+    int dpi = 96;
+    bool firstShowMinimised = false;  // started from a "Run: Minimized" shortcut
+    bool shellTakesIcons = true;
+    std::string refusal;               // why Windows refuses to end the session; empty: it does not
+    std::deque<int> answers;           // to the boxes, in turn; none left: No
+    std::deque<MenuId> menuChoices;    // from the tray menu, in turn; none left: nothing chosen
+
+    // What the program did.
+    std::map<ControlId, std::string> texts;
+    std::map<ControlId, int> values, intervals;
+    std::map<ControlId, bool> disabled;
+    std::map<MenuId, bool> ticks;
+    std::map<MenuId, std::string> menuCaptions;
+    std::map<std::string, std::string> store;  // "section\key"
+    std::vector<std::string> boxes;             // "title|prompt" of every box shown
+    std::vector<std::uint32_t> sessionEnds;     // the flags of every request
+    int menusOpened = 0;
+    WindowState state = WindowState::Normal;
+    bool visible = false, icon = false, shownBefore = false;
+    modSysTray::TrayIconRecord iconRecord{};  // as the last add gave it
+
+    std::string Text(ControlId c) override { return texts[c]; }
+    void SetText(ControlId c, const std::string& text) override { texts[c] = text; }
+    void SetEnabled(ControlId c, bool enabled) override { disabled[c] = !enabled; }
+    int Value(ControlId c) override { return values[c]; }
+    void SetValue(ControlId c, int value) override { values[c] = value; }
+    void AddItem(ControlId, const std::string&) override {}
+    void SetInterval(ControlId timer, int ms) override { intervals[timer] = ms; }
+    void SetLinkTarget(ControlId, const std::string&) override {}
+
+    bool Checked(MenuId item) override { return ticks[item]; }
+    void SetChecked(MenuId item, bool checked) override { ticks[item] = checked; }
+    void SetMenuCaption(MenuId item, const std::string& caption) override { menuCaptions[item] = caption; }
+    MenuId PopupMenu(MenuId menu) override {
+        ++menusOpened;
+        if (menuChoices.empty()) return menu;
+        const MenuId chosen = menuChoices.front();
+        menuChoices.pop_front();
+        return chosen;
+    }
+    void CloseMenu() override {}
+
+    // As on Windows: a change of state is a resize, run inside the call; the
+    // first show of a process takes its state from the shortcut that started it.
+    WindowState State() override { return state; }
+    void SetState(WindowState wanted) override {
+        if (wanted == state) return;
+        state = wanted;
+        if (wanted != WindowState::Minimised) visible = true;
+        form->Form_Resize();
+    }
+    void Show() override {
+        const bool first = !shownBefore;
+        shownBefore = visible = true;
+        if (first && firstShowMinimised) {
+            SetState(WindowState::Minimised);
+        } else if (first) {
+            form->Form_Resize();
+        }
+    }
+    void Hide() override { visible = false; }
+    void Refresh() override {}
+    void BringToFront() override {}
+    void SetCaption(const std::string&) override {}
+    void Unload() override {}
+    std::uint32_t WindowHandle() override { return 0x1234; }
+    std::uint32_t IconHandle() override { return 0x5678; }
+    float TwipsPerPixelX() override { return 1440.0f / static_cast<float>(dpi); }
+
+    int MsgBox(const std::string& prompt, BoxStyle, const std::string& title) override {
+        boxes.push_back(title + "|" + prompt);
+        if (answers.empty()) return 7;  // No
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void BringBoxToFront() override {}
+    bool PrevInstance() override { return false; }
+    std::string AppTitle() override { return "Quellar"; }
+    void SetAppTitle(const std::string&) override {}
+    bool AppActivate(const std::string&) override { return false; }
+    std::string CurDir() override { return "C:\\Quellar"; }
+    void EndProcess() override { throw ProgramEnded(); }
+
+    std::string UpperCase(const std::string& text) override { return Mapped(text, 'a', 'z', -32); }
+    std::string LowerCase(const std::string& text) override { return Mapped(text, 'A', 'Z', 32); }
+    bool IsLeadByte(char) override { return false; }
+
+    bool SaveSetting(const std::string&, const std::string& section, const std::string& key,
+                     const std::string& value) override {
+        store[section + "\\" + key] = value;
+        return true;
+    }
+    bool GetSetting(const std::string&, const std::string& section, const std::string& key,
+                    std::string& value) override {
+        const auto found = store.find(section + "\\" + key);
+        value = found == store.end() ? "" : found->second;
+        return true;
+    }
+    bool DeleteSetting(const std::string&, const std::string& section, const std::string& key) override {
+        store.erase(section + "\\" + key);
+        return true;
+    }
+
+    WindowsVersion VersionRecord() override { return {2, 5, 0}; }  // Windows 2000
+    std::uint32_t VersionNumber() override { return 0x00000005; }
+    std::string ComputerName() override { return "PC"; }
+    std::string UserName() override { return "jsmith"; }
+    void ClearLastError() override {}
+    void EnableShutdownPrivilegeInToken() override {}
+    void EndSession(std::uint32_t flags) override { sessionEnds.push_back(flags); }
+    void AddTrayIcon(const modSysTray::TrayIconRecord& record) override {
+        iconRecord = record;
+        icon = icon || (shellTakesIcons && record.cbSize != 0 && record.hWnd != 0);
+    }
+    void DeleteTrayIcon(const modSysTray::TrayIconRecord&) override { icon = false; }
+
+private:
+    static std::string Mapped(std::string text, char first, char last, int by) {
+        for (char& c : text)
+            if (c >= first && c <= last) c = static_cast<char>(c + by);
+        return text;
+    }
+};
+
+}  // namespace quellar

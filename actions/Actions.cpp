@@ -48,9 +48,17 @@ void frmQuellar::ConfirmAction(const std::string& verb) {
 
 // Force is read now, after any question was answered. Windows only starts
 // the action; the program removes its icon and ends at once, without its
-// unload handling.
+// unload handling. Windows may refuse (the privilege removed by a policy, a
+// remote session): then the program says why in the system's words and stays
+// where it was, in the tray or on the screen.
 void frmQuellar::ExitWindowsNow(std::int32_t flags) {
-    ui_.EndSession(ExitFlags(flags, ui_.Value(ControlId::chkForce)));
+    std::string why;
+    if (!ui_.EndSession(ExitFlags(flags, ui_.Value(ControlId::chkForce)), why)) {
+        const char* verb = "end the session";
+        for (const Action& action : kActions) verb = action.exitValue == flags ? action.verb : verb;
+        Ask(std::string("Windows refused to ") + verb + ":\r" + why, BoxStyle::OkOnly, "Quellar 2000");
+        return;
+    }
     DeleteTrayIcon();
     ui_.End();
 }

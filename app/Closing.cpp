@@ -36,7 +36,7 @@ void frmQuellar::Form_Unload(std::int16_t& cancel) {
     ui_.SetState(WindowState::Minimised);
     // Exactly one icon afterwards, whether or not the resize added one.
     DeleteTrayIcon();
-    AddTrayIcon();
+    PutInTray();
     cancel = -1;
 }
 

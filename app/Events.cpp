@@ -41,6 +41,7 @@ int frmQuellar::Ask(const std::string& prompt, BoxStyle style, const std::string
 
 void frmQuellar::OnTimer(ControlId timer) {
     if (timer == ControlId::timCounter) timCounter_Timer();
+    if (timer == ControlId::timTray) timTray_Timer();
 }
 
 }  // namespace quellar

@@ -91,6 +91,8 @@ constexpr ControlSpec kControls[kControlCount] = {
      Align::Centre, true, false, 0, nullptr},
     {C::hypHelp, "hypHelp", K::HyperLink, C::pxThree, kNoPage, {2760, 840, 450, 195}, "{Help}", nullptr, true,
      Align::Left, false, false, 0, nullptr},
+    {C::timTray, "timTray", K::Timer, C::None, kNoPage, {0, 0, 0, 0}, "", nullptr, true, Align::Left, false, false,
+     0, nullptr},
 };
 
 // clang-format on

@@ -100,9 +100,11 @@ public:
     // shutdown privilege enabled.
     virtual void EnableShutdownPrivilegeInToken() = 0;
     // Asks Windows to end the session with these flags (log off, shut down,
-    // reboot, power down, force); Windows only starts doing so.
-    virtual void EndSession(std::uint32_t flags) = 0;
-    virtual void AddTrayIcon(const modSysTray::TrayIconRecord& record) = 0;
+    // reboot, power down, force); Windows only starts doing so. False, with
+    // the system's own words for why, when Windows refuses.
+    virtual bool EndSession(std::uint32_t flags, std::string& whyRefused) = 0;
+    // False when the shell did not take the icon (it refuses while it is busy).
+    virtual bool AddTrayIcon(const modSysTray::TrayIconRecord& record) = 0;
     virtual void DeleteTrayIcon(const modSysTray::TrayIconRecord& record) = 0;
 
 protected:

@@ -30,9 +30,11 @@ void frmQuellar::Form_Load() {
     LoadOption(disable, "Disable", ControlId::chkDisable);
     LoadOption(minimise, "Minimise", ControlId::chkMinimise);
 
+    // The record is filled before the first show: a shortcut set to "Run:
+    // Minimized" makes that show a minimise, which puts the window in the tray.
+    FillTrayRecord();
     ui_.Show();
     ui_.Refresh();
-    FillTrayRecord();
     if (minimise == "1") ui_.SetState(WindowState::Minimised);
 
     SetAdvanced(true);

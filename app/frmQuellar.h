@@ -41,7 +41,8 @@ public:
     void cmdReboot_Click();
     void cmdPowerOff_Click();
     void ConfirmAction(const std::string& verb);
-    [[noreturn]] void ExitWindowsNow(std::int32_t flags);
+    // Returns only when Windows refused, after saying so.
+    void ExitWindowsNow(std::int32_t flags);
 
     // The countdown (countdown/)
     void SetAdvanced(bool Bool);
@@ -56,6 +57,7 @@ public:
     void Form_Resize() override;
     void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
     void Form_TaskbarCreated() override;
+    void timTray_Timer();
     void mPopRestore_Click();
     void MenuCheck(ControlId CheckVal, MenuId mCheckVal);
     void MenuCheckOptions();
@@ -80,7 +82,7 @@ private:
     void FillTrayRecord();
     [[noreturn]] void EndAsDuplicate();
     void SaveBeforeClosing();
-    void AddTrayIcon();
+    void PutInTray();
     void DeleteTrayIcon();
     void RestoreFromTray();
     // Every road to one action: the privilege first where it needs one.
@@ -92,6 +94,7 @@ private:
     Platform& ui_;
     bool isDuplicate_ = false;   // another copy runs: this one ends
     bool questionOpen_ = false;  // a message box of the program's is open
+    bool iconInTray_ = false;    // the shell took the icon, and has not lost it since
 };
 
 }  // namespace quellar

@@ -207,7 +207,7 @@ void ClickAt(POINT at, int clicks, bool right) {
     }
 }
 
-void Press(const std::string& keys, bool held) {
+void Press(const std::string& keys, bool held, int presses) {
     static const struct {
         const char* name;
         WORD vk;
@@ -231,7 +231,24 @@ void Press(const std::string& keys, bool held) {
         Sleep(press == 0 ? 500 : 33);
     }
     inputs.insert(inputs.end(), ups.begin(), ups.end());
-    Send(inputs);
+    // Several presses go in one batch, as fast as fingers can type.
+    std::vector<INPUT> batch;
+    for (int press = 0; press < presses; ++press) batch.insert(batch.end(), inputs.begin(), inputs.end());
+    Send(batch);
+}
+
+void PostKeys(HWND window, const std::string& keys) {
+    const bool alt = keys.compare(0, 4, "alt+") == 0;
+    const std::string key = alt ? keys.substr(4) : keys;
+    const WORD vk = key == "enter" ? VK_RETURN : key == "space" ? VK_SPACE : LOBYTE(VkKeyScanA(key[0]));
+    const WPARAM character = key == "enter" ? '\r' : key == "space" ? ' ' : static_cast<WPARAM>(key[0]);
+    constexpr LPARAM kAltHeld = 1 << 29, kWasDown = 1 << 30, kGoingUp = 1u << 31;
+    const LPARAM context = alt ? kAltHeld : 0;
+    if (alt) PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 1 | kAltHeld);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 1 | context);
+    PostMessageA(window, alt ? WM_SYSCHAR : WM_CHAR, character, 1 | context);
+    PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, vk, 1 | context | kWasDown | kGoingUp);
+    if (alt) PostMessageA(window, WM_KEYUP, VK_MENU, 1 | kWasDown | kGoingUp);
 }
 
 void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size) {

@@ -61,7 +61,10 @@ bool Choose(HWND main, HWND list, const std::string& item);
 // there, keys such as "r", "alt+d", "shift+end".
 void ClickAt(POINT at, int clicks = 1, bool right = false);
 void MoveTo(POINT at);
-void Press(const std::string& keys, bool held = false);
+void Press(const std::string& keys, bool held = false, int presses = 1);
+// The messages a press of the keys makes, posted straight into the window's
+// queue, as Windows hands keys to the focus of an active window.
+void PostKeys(HWND window, const std::string& keys);
 
 // The registry, as the program and Wine read it; the program keeps its
 // options under kStore in HKEY_CURRENT_USER.

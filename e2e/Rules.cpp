@@ -1,8 +1,9 @@
 // The program's safety rules, checked after every step of every row, on both
 // builds:
 // - ExitWindowsEx runs only after Yes to its question, after the user chose
-//   an action while Disable was already on, or while a countdown that the
-//   user started runs down.
+//   an action while Disable was already on (a key chooses only in the shown
+//   window or the open menu: a hidden window's controls are nobody's choice),
+//   or while a countdown that the user started runs down.
 // - Abort stops the countdown: the box reads 21, and nothing changes it but
 //   the user.
 // - In the tray there is an icon; at the end of a row it still restores the
@@ -53,14 +54,18 @@ std::size_t Exits(Run& run) {
 
 // What the step may cause, from the state before it.
 void BeforeStep(Run& run, const std::string& step, const std::string& arg) {
-    const std::string verb = step == "hold" ? "key" : step;  // held, a key is pressed and repeats
+    // Held, a key is pressed and repeats; twice, it is pressed again.
+    const std::string verb = step == "hold" || step == "twice" ? "key" : step;
     const Program& first = run.copies[0];
     run.menuWasOpen = false;
     if (!Running(first)) return;
     const bool menu = run.menuWasOpen = OpenMenu(first) != nullptr;
+    // A key chooses an action in the open menu, or in the window while it is
+    // shown: a hidden window's controls are nobody's choice.
+    const bool shown = IsWindowVisible(first.main) && !IsIconic(first.main);
     const bool chooses = (verb == "click" && Is(arg, {"cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff"})) ||
-                         (verb == "key" && (Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}) ||
-                                            (menu && arg.size() == 1)));
+                         (verb == "key" && ((menu && (arg.size() == 1 || arg == "enter")) ||
+                                            (shown && Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}))));
     const bool disabled = SendMessageA(Control(first.main, "chkDisable"), BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool yes = IsWindow(run.box) && Text(run.box) == "Quellar 2000" &&
                      ((verb == "answer" && arg == "yes") || (verb == "key" && Is(arg, {"y", "enter", "space"})));

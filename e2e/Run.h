@@ -28,6 +28,7 @@ struct Run {
     int mayStart = 0;          // ... at which a countdown may start
     int mayEdit = 0;           // ... at which the seconds box may change
     std::size_t exits = 0;     // ExitWindowsEx calls seen so far
+    HANDLE heldMutex = nullptr;  // the running mark that an elevated copy would hold
 
     Program& program() { return copies[current]; }
     HWND main() { return copies[current].main; }
@@ -44,6 +45,15 @@ struct Run {
 void BeforeStep(Run& run, const std::string& verb, const std::string& arg);
 bool RulesHold(Run& run, const std::string& verb, const std::string& arg);
 bool TrayStillAnswers(Run& run);
+
+// Checks on the program's calls in the relay trace (Trace.cpp).
+// It ended after its only ExitWindowsEx, with these flags, and removed its icon.
+bool Exited(Run& run, int flags);
+// The shutdown privilege enabled before ExitWindowsEx, or never asked for.
+bool Privilege(Run& run, bool enabled);
+bool Opened(Run& run, const std::string& target);
+bool IconLoaded(Run& run, int size);
+bool LetsThrough(Run& run, const std::string& message);
 
 // A script's steps, phrases replaced by what they stand for (Phrases.cpp).
 std::vector<std::string> Steps(const std::string& script);

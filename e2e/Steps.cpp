@@ -22,6 +22,7 @@
 namespace e2e {
 namespace {
 
+constexpr const char* kWineboot = "C:\\windows\\system32\\wineboot.exe";  // the driver, in Wine's place
 constexpr const char* kComputerName = "System\\CurrentControlSet\\Control\\ComputerName\\ActiveComputerName";
 constexpr const char* kDuplicateNotice =
     "Duplicate Instance|There is another instance of this program already running.\r"
@@ -167,61 +168,17 @@ bool CaptionsFit(Run& run, const std::string& face, int height) {
     return fits;
 }
 
-// Waits until the program's traced calls show what is wanted.
-template <class Shows>
-bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
-    const DWORD pid = run.program().pid;
-    const bool shown = WaitFor([&] { return shows(TracedCalls(pid)); }, ms);
-    return run.Check(shown, "its calls were:\n" + TracedCalls(pid));
-}
-
-// The only ExitWindowsEx call, with these flags, then the icon removed.
-bool Exited(Run& run, int flags) {
-    char wanted[48];
-    wsprintfA(wanted, "user32.ExitWindowsEx(%08x,ffffffff)", flags);
-    return run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000) &&
-           Traced(run, [&](const std::string& calls) {
-               const std::size_t at = calls.find("user32.ExitWindowsEx(");
-               return at != std::string::npos && calls.compare(at, strlen(wanted), wanted) == 0 &&
-                      calls.find("ExitWindowsEx(", at + strlen(wanted)) == std::string::npos &&
-                      calls.find("shell32.Shell_NotifyIconA(00000002,", at) != std::string::npos;
-           });
-}
-
-// The shutdown privilege enabled before ExitWindowsEx, or never asked for.
-bool Privilege(Run& run, bool enabled) {
-    return Traced(run, [&](std::string calls) {
-        calls.resize(std::min(calls.size(), calls.find("user32.ExitWindowsEx(")));
-        const std::size_t asked = calls.find("\"SeShutdownPrivilege\"");
-        return enabled ? asked != std::string::npos && calls.find("AdjustTokenPrivileges(", asked) != std::string::npos
-                       : asked == std::string::npos && calls.find("OpenProcessToken(") == std::string::npos;
-    });
-}
-
-// The trace shows texts quoted, with each backslash doubled.
-bool Opened(Run& run, const std::string& target) {
-    std::string quoted = " \"";
-    for (char c : target) quoted += c == '\\' ? "\\\\" : std::string(1, c);
-    return Traced(run, [&](const std::string& calls) {
-        return calls.find("ShellExecuteA(") != std::string::npos && calls.find(quoted + "\",") != std::string::npos;
-    });
-}
-
-// LoadImageA(instance, 1, IMAGE_ICON, width, height, flags); the 64-bit trace
-// shows the register a 32-bit argument came in, with whatever its upper half held.
-bool IconLoaded(Run& run, int size) {
-    return Traced(run, [&](const std::string& calls) {
-        for (std::size_t at = calls.find("LoadImageA("); at != std::string::npos;
-             at = calls.find("LoadImageA(", at + 1)) {
-            const char* field = calls.c_str() + at + strlen("LoadImageA(");
-            char* end = nullptr;
-            unsigned long long arg[5];
-            for (auto& value : arg) value = std::strtoull(field, &end, 16) & 0xFFFFFFFF, field = end + (*end == ',');
-            if (arg[1] == 1 && arg[2] == IMAGE_ICON && arg[3] == arg[4] && arg[4] == static_cast<unsigned>(size))
-                return true;
-        }
-        return false;
-    });
+// A copy run as administrator makes the running mark, which a copy at the
+// user's level may not open.
+bool HoldMarkAsAdministrator(Run& run) {
+    SECURITY_DESCRIPTOR descriptor;
+    ACL empty;
+    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
+    SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+    run.heldMutex = CreateMutexA(&attributes, FALSE, "Local\\Quellar2000.Running");
+    return run.Check(run.heldMutex != nullptr, "no mark made");
 }
 
 bool EndSession(Run& run) {
@@ -273,6 +230,7 @@ const Verb kDoings[] = {
     {"tab", "N", "a real click on the N-th tab (0 to 2)", [](Step c) -> bool { return ToFront(c.r) && (ClickAt(Centre(TabPlace(c.r.control("SSTabQuellar"), c.a.number))), true); }},
     {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
     {"hold", "KEYS", "real keys held down until they repeat", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, true), true); }},
+    {"twice", "KEYS", "real keys pressed twice, the second press typed before anything could answer the first", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, false, 2), true); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
     {"letters", "", "every access key letter of the window and the tray menu, typed alone", [](Step c) -> bool { return Keys(c.r, AccessLetters()); }},
     {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return c.r.Check(Fill(c.r.main(), c.r.control(c.a.name), c.a.value), "not in front"); }},
@@ -284,6 +242,9 @@ const Verb kDoings[] = {
     // What Windows, the shell and other programs do.
     {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
     {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
+    {"queued", "CONTROL=KEYS", "a press of the keys posted straight into the queue of the control (main: the window), as Windows gives keys to the focus of the active window, hidden or not", [](Step c) -> bool { return PostKeys(c.a.name == "main" ? c.r.main() : c.r.control(c.a.name), c.a.value), true; }},
+    {"refuse", "", "Windows refuses to end the session from now on (under Wine: no wineboot to start)", [](Step c) -> bool { return c.r.Check(DeleteFileA(kWineboot) != FALSE, "wineboot stays"); }},
+    {"elevated", "", "a copy run as administrator holds the mark that copies find each other by", [](Step c) -> bool { return HoldMarkAsAdministrator(c.r); }},
     {"underbox", "", "the shell minimises the window under its open box (taskbar, Win+D), and the box hides with it", [](Step c) -> bool { return ShowWindow(c.r.main(), SW_MINIMIZE), c.r.Check(ShowWindow(c.r.box, SW_HIDE) != FALSE, "no box shown"); }},
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
@@ -295,6 +256,7 @@ const Verb kDoings[] = {
 const Verb kChecks[] = {
     {"ask", "TITLE|TEXT|NAME", "the program asks this, with Yes and No; NAME: log off, shutdown, reboot, power down, closing", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
+    {"notice", "TITLE|TEXT", "the program tells this, with OK", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDOK}); }},
     {"nobox", "[TITLE]", "no box of the program is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
     {"menu", "", "the tray menu is open", [](Step c) -> bool { return c.r.Expect([&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
     {"nomenu", "", "no menu is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
@@ -312,6 +274,7 @@ const Verb kChecks[] = {
     {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
     {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},
+    {"letsin", "MESSAGE", "the registered message let through the filter that Windows puts before an elevated program", [](Step c) -> bool { return LetsThrough(c.r, c.a.text); }},
     {"iconsize", "N", "the program loaded its icon's frame of N pixels", [](Step c) -> bool { return IconLoaded(c.r, c.a.number); }},
     {"size", "WxH", "the window's client area in pixels, give or take one", [](Step c) -> bool { return ClientSize(c.r, c.a.number, std::atoi(c.a.text.c_str() + c.a.text.find('x') + 1)); }},
     {"fit", "FACE=HEIGHT", "the program asks for this font, and no caption is cut", [](Step c) -> bool { return CaptionsFit(c.r, c.a.name, std::atoi(c.a.value.c_str())); }},
@@ -338,6 +301,9 @@ void CleanUp(Run& run) {
         Stop(copy);
         RemoveIcon(main);
     }
+    if (run.heldMutex) CloseHandle(run.heldMutex);
+    run.heldMutex = nullptr;
+    CopyFileA("C:\\quellar_e2e.exe", kWineboot, TRUE);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe");
     const int dpi = 96;

@@ -23,8 +23,8 @@ rm -f "$logs"/*
 report() {
     local status=$1 trace=${WINEPREFIX:-/nonexistent}/drive_c/trace.log
     [[ ! -f $trace ]] || {
-        grep -E '^[0-9a-f]+:(Call|Ret) ' "$trace" >"$logs/relay.log" || true
-        grep -vE '^[0-9a-f]+:(Call|Ret) ' "$trace" >"$logs/wine-stderr.log" || true
+        grep -E '^[0-9a-f]+:([0-9a-f]+:)?(Call|Ret) ' "$trace" >"$logs/relay.log" || true
+        grep -vE '^[0-9a-f]+:([0-9a-f]+:)?(Call|Ret) ' "$trace" >"$logs/wine-stderr.log" || true
     }
     ((status != 0)) || return 0
     echo "The group failed (status $status); its logs are in $logs."
@@ -47,7 +47,7 @@ cp "$1/quellar_e2e.exe" "$c/"
 # calls to trace are read by each process as it starts.
 wineserver -p
 timeout 60 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /f /d \
-    'user32.ExitWindowsEx;user32.LoadImageA;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
+    'user32.ExitWindowsEx;user32.LoadImageA;user32.ChangeWindowMessageFilterEx;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;combase.CoInitializeEx;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
     >/dev/null
 # After that, the program's ExitWindowsEx starts the driver in wineboot's
 # place (a copy, the template's file stays): the session goes on. Wine takes

@@ -22,6 +22,14 @@ struct ProgramEnded : std::runtime_error {
 
 class WindowsDouble final : public Platform {
 public:
+    // The window as the control table makes it.
+    WindowsDouble() {
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            texts[ControlTable()[i].id] = ControlTable()[i].text;
+            disabled[ControlTable()[i].id] = !ControlTable()[i].enabled;
+        }
+    }
+
     // Windows' part, set by a test before it acts.
     FormEvents* form = nullptr;
     int dpi = 96;
@@ -134,10 +142,16 @@ public:
     std::string UserName() override { return "jsmith"; }
     void ClearLastError() override {}
     void EnableShutdownPrivilegeInToken() override {}
-    void EndSession(std::uint32_t flags) override { sessionEnds.push_back(flags); }
-    void AddTrayIcon(const modSysTray::TrayIconRecord& record) override {
+    bool EndSession(std::uint32_t flags, std::string& whyRefused) override {
+        sessionEnds.push_back(flags);
+        whyRefused = refusal;
+        return refusal.empty();
+    }
+    // The shell refuses an icon it already shows, and a record without a window.
+    bool AddTrayIcon(const modSysTray::TrayIconRecord& record) override {
+        if (icon || !shellTakesIcons || record.cbSize == 0 || record.hWnd == 0) return false;
         iconRecord = record;
-        icon = icon || (shellTakesIcons && record.cbSize != 0 && record.hWnd != 0);
+        return icon = true;
     }
     void DeleteTrayIcon(const modSysTray::TrayIconRecord&) override { icon = false; }
 

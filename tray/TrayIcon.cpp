@@ -4,9 +4,41 @@
 #include "tray/modSysTray.h"
 
 namespace quellar {
+namespace {
 
-void frmQuellar::AddTrayIcon() { ui_.AddTrayIcon(gudtTrayIcon); }
-void frmQuellar::DeleteTrayIcon() { ui_.DeleteTrayIcon(gudtTrayIcon); }
+// How often a refused icon is offered to the shell again.
+constexpr int kTrayRetryMs = 2000;
+
+}  // namespace
+
+// The window hides only once the shell has taken its icon. The shell
+// refuses icons while it is busy, at logon above all, which is when a copy
+// set to start minimised starts: hidden without an icon, it would be out of
+// reach. Until the shell takes the icon the window stays on the taskbar,
+// minimised, and the icon is offered again every few seconds.
+void frmQuellar::PutInTray() {
+    if (!iconInTray_) iconInTray_ = ui_.AddTrayIcon(gudtTrayIcon);
+    if (iconInTray_) {
+        ui_.Hide();
+        ui_.SetInterval(ControlId::timTray, 0);
+    } else {
+        ui_.Show();
+        ui_.SetInterval(ControlId::timTray, kTrayRetryMs);
+    }
+}
+
+void frmQuellar::DeleteTrayIcon() {
+    ui_.DeleteTrayIcon(gudtTrayIcon);
+    iconInTray_ = false;
+}
+
+void frmQuellar::timTray_Timer() {
+    if (ui_.State() == WindowState::Minimised) {
+        PutInTray();
+    } else {
+        ui_.SetInterval(ControlId::timTray, 0);
+    }
+}
 
 // The window comes back from the tray, in front of the others.
 void frmQuellar::RestoreFromTray() {
@@ -16,11 +48,11 @@ void frmQuellar::RestoreFromTray() {
 }
 
 void frmQuellar::Form_Resize() {
-    if (ui_.State() == WindowState::Minimised) ui_.Hide();
     if (ui_.State() == WindowState::Minimised) {
-        AddTrayIcon();
+        PutInTray();
     } else {
         DeleteTrayIcon();
+        ui_.SetInterval(ControlId::timTray, 0);
     }
     MenuCheckOptions();
     ui_.SetMenuCaption(MenuId::mPopLogOff, ui_.Text(ControlId::cmdLogOff));
@@ -55,7 +87,8 @@ void frmQuellar::Form_MouseMove(std::int16_t, std::int16_t, float x, float) {
 
 // A new taskbar knows no icons: one that should be there is added again.
 void frmQuellar::Form_TaskbarCreated() {
-    if (ui_.State() == WindowState::Minimised) AddTrayIcon();
+    iconInTray_ = false;
+    if (ui_.State() == WindowState::Minimised) PutInTray();
 }
 
 void frmQuellar::mPopRestore_Click() {

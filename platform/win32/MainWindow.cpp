@@ -4,7 +4,8 @@
 #include <windowsx.h>
 
 #include "platform/win32/Container.h"
-#include "platform/win32/KeyRepeats.h"
+#include "platform/win32/Exports.h"
+#include "platform/win32/InputGuard.h"
 #include "platform/win32/Link.h"
 #include "platform/win32/Shell32.h"
 #include "resources/resource.h"
@@ -14,7 +15,10 @@ namespace win32 {
 namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The timers' identifiers: the countdown's, and the one that offers the tray
+// icon again.
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT_PTR kTrayTimerId = 2;
 
 // What the control a key goes to wants of the dialog keys.
 LRESULT DialogCode(MSG& msg) {
@@ -47,6 +51,19 @@ HICON IconOfSize(HINSTANCE instance, int size, int usual) {
         }
     }
     return nullptr;
+}
+
+// Run as administrator on Vista and later, the program hears from the
+// shell's Explorer, which runs at the user's level, only the messages it lets
+// through; without TaskbarCreated its icon would not come back after Explorer
+// restarts. Looked up: older systems lack the filter and need nothing.
+void LetThrough(HWND hwnd, UINT message) {
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    if (const auto allowFor = Export<decltype(&::ChangeWindowMessageFilterEx)>(user32, "ChangeWindowMessageFilterEx")) {
+        allowFor(hwnd, message, MSGFLT_ALLOW, nullptr);
+    } else if (const auto allow = Export<decltype(&::ChangeWindowMessageFilter)>(user32, "ChangeWindowMessageFilter")) {
+        allow(message, MSGFLT_ADD);
+    }
 }
 
 }  // namespace
@@ -86,15 +103,19 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, ids::kMainClass, form.caption, kWindowStyle, left, top, width, height,
                             nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
+    LetThrough(hwnd_, taskbarCreated_);
     CreateControls(instance);
     CreateTooltips(instance);
     CreatePopupMenu();
     return true;
 }
+// A minimised window shows as its taskbar button and leaves the keyboard
+// where it is: its controls cannot be seen, so no key may reach them.
 void MainWindow::ShowFirstOrAgain() {
-    ShowWindow(hwnd_, SW_SHOW);
-    if (shownBefore_) return;
+    const bool first = !shownBefore_;
     shownBefore_ = true;
+    ShowWindow(hwnd_, !first && IsIconic(hwnd_) ? SW_SHOWMINNOACTIVE : SW_SHOW);
+    if (!first) return;
     SetFocus(Control(ControlId::SSTabQuellar));
     // The first display is a resize, whether or not the system sent one.
     if (!resized_ && loaded_) events_->Form_Resize();
@@ -102,7 +123,12 @@ void MainWindow::ShowFirstOrAgain() {
 
 // The timer keeps to its schedule: each tick is armed for the next whole
 // period since the start, so that lateness does not add up.
-void MainWindow::SetInterval(int milliseconds) {
+void MainWindow::SetInterval(ControlId timer, int milliseconds) {
+    if (timer == ControlId::timTray) {
+        if (milliseconds > 0) SetTimer(hwnd_, kTrayTimerId, static_cast<UINT>(milliseconds), nullptr);
+        else KillTimer(hwnd_, kTrayTimerId);
+        return;
+    }
     armed_ = milliseconds > 0;
     if (armed_) {
         SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
@@ -123,6 +149,13 @@ void MainWindow::Close() {
 
 bool MainWindow::PreTranslate(MSG& msg) {
     if (!hwnd_ || !IsWindow(hwnd_) || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
+    // Hidden in the tray or minimised, the window may still be the active one
+    // (the tray menu makes it so), and keys meant for another program would
+    // work controls that nobody sees: Alt+S is Send in a mail program and
+    // Shut Down here. Such keys go nowhere.
+    if (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST && (!IsWindowVisible(hwnd_) || IsIconic(hwnd_))) {
+        return true;
+    }
     // Ctrl+Tab and Ctrl+Shift+Tab move between the tabs, as in property sheets.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
         HWND tabs = Control(ControlId::SSTabQuellar);
@@ -175,20 +208,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
         case WM_ACTIVATEAPP:
-            if (!wParam) KeyRepeats::Forget();
+            if (!wParam) InputGuard::Forget();
             return 0;
-        case WM_TIMER:
-            if (wParam == kTimerId) OnTimer();
-            return 0;
+        case WM_TIMER: OnTimer(wParam); return 0;
         // Windows ends the session: let it, without a question.
         case WM_QUERYENDSESSION: return TRUE;
         case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY: PostQuitMessage(0); return 0;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        case WM_NCDESTROY: {
+            HWND hwnd = hwnd_;
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
-            return 0;
+            return DefWindowProcA(hwnd, message, wParam, lParam);
+        }
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) events_->Form_TaskbarCreated();
             break;
@@ -199,7 +232,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // Re-armed before the handler runs, which may disarm it. Any program can post
 // a timer message: one that arrives while the countdown is not armed, or long
 // before its next tick is due, is none of its ticks.
-void MainWindow::OnTimer() {
+void MainWindow::OnTimer(UINT_PTR id) {
+    if (id == kTrayTimerId) events_->OnTimer(ControlId::timTray);
+    if (id != kTimerId) return;
     const std::int64_t now = MonotonicMs();
     if (!armed_ || !ticks_.Due(now)) return;
     SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(now)), nullptr);
@@ -249,8 +284,9 @@ void MainWindow::OnCommand(int id, int code) {
                 // The field still shows the old text: put the chosen item there first.
                 HWND combo = Control(control);
                 const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-                if (selected == CB_ERR) break;
-                std::string text(static_cast<std::size_t>(SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0)), '\0');
+                const LRESULT length = selected == CB_ERR ? CB_ERR : SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
+                if (length < 0) break;
+                std::string text(static_cast<std::size_t>(length), '\0');
                 SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(&text[0]));
                 SetWindowTextA(combo, text.c_str());
                 events_->OnClick(control);

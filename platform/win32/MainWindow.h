@@ -28,7 +28,7 @@ public:
     // The form is loaded: from now on resizes reach it.
     void SetLoaded() { loaded_ = true; }
     void ShowFirstOrAgain();
-    void SetInterval(int milliseconds);
+    void SetInterval(ControlId timer, int milliseconds);
     void SetLinkTarget(ControlId link, const std::string& target);
     void SetEnabled(ControlId control, bool enabled);
     // Runs the form's unload handling; the window goes unless it cancels.
@@ -46,7 +46,7 @@ private:
     LRESULT OnNotify(const NMHDR& header);
     bool OnSetCursor(HWND under);
     void OnActivate(bool active);
-    void OnTimer();
+    void OnTimer(UINT_PTR id);
     void OnEndSession(bool ending);
 
     void CreateControls(HINSTANCE instance);

@@ -74,8 +74,14 @@ bool SingleInstance::AnotherCopyRuns() {
     if (decided_) return anotherCopy_;
     decided_ = true;
     HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
-    if (!mutex) mutex = CreateMutexA(nullptr, FALSE, kOldMutexName);
-    anotherCopy_ = mutex && GetLastError() == ERROR_ALREADY_EXISTS;
+    DWORD error = GetLastError();
+    // A copy run as administrator holds a mutex that this one may not open:
+    // that is a copy that runs too.
+    if (!mutex && error != ERROR_ACCESS_DENIED) {
+        mutex = CreateMutexA(nullptr, FALSE, kOldMutexName);
+        error = GetLastError();
+    }
+    anotherCopy_ = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);
     mutex_.reset(mutex);
     return anotherCopy_;
 }

@@ -70,11 +70,21 @@ std::string Win32Platform::UserName() { return NameFrom(GetUserNameA); }
 
 void Win32Platform::ClearLastError() { SetLastError(0); }
 
-void Win32Platform::EndSession(std::uint32_t flags) { ExitWindowsEx(flags, kReserved); }
+bool Win32Platform::EndSession(std::uint32_t flags, std::string& whyRefused) {
+    if (ExitWindowsEx(flags, kReserved)) return true;
+    const DWORD error = GetLastError();
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+    whyRefused = text;
+    whyRefused.erase(whyRefused.find_last_not_of(" \r\n") + 1);
+    if (whyRefused.empty()) whyRefused = "error " + std::to_string(error);
+    return false;
+}
 
-void Win32Platform::AddTrayIcon(const modSysTray::TrayIconRecord& record) {
+bool Win32Platform::AddTrayIcon(const modSysTray::TrayIconRecord& record) {
     NOTIFYICONDATAA native = ToNative(record);
-    NotifyIcon(NIM_ADD, &native);
+    return NotifyIcon(NIM_ADD, &native) != FALSE;
 }
 
 void Win32Platform::DeleteTrayIcon(const modSysTray::TrayIconRecord& record) {

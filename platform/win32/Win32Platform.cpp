@@ -48,7 +48,7 @@ void Win32Platform::AddItem(ControlId id, const std::string& item) {
     SendMessageA(control(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void Win32Platform::SetInterval(ControlId, int milliseconds) { window_.SetInterval(milliseconds); }
+void Win32Platform::SetInterval(ControlId timer, int milliseconds) { window_.SetInterval(timer, milliseconds); }
 
 void Win32Platform::SetLinkTarget(ControlId id, const std::string& target) { window_.SetLinkTarget(id, target); }
 
@@ -126,9 +126,7 @@ int Win32Platform::MsgBox(const std::string& prompt, BoxStyle style, const std::
     UINT flags = static_cast<UINT>(style);
     // Asked from the tray, the question must still come to the front.
     if (!owner || !IsWindowVisible(owner)) flags |= MB_SETFOREGROUND;
-    // Keys typed before the box appeared are no answer to it.
-    for (MSG typedAhead; PeekMessageA(&typedAhead, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE);) {
-    }
+    InputGuard::QuestionOpens();
     return MessageBoxA(owner, prompt.c_str(), title.c_str(), flags);
 }
 

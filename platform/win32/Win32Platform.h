@@ -5,7 +5,7 @@
 
 #include "app/Platform.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/KeyRepeats.h"
+#include "platform/win32/InputGuard.h"
 #include "platform/win32/MainWindow.h"
 #include "platform/win32/SingleInstance.h"
 
@@ -65,8 +65,8 @@ public:
     std::string UserName() override;
     void ClearLastError() override;
     void EnableShutdownPrivilegeInToken() override;
-    void EndSession(std::uint32_t flags) override;
-    void AddTrayIcon(const modSysTray::TrayIconRecord& record) override;
+    bool EndSession(std::uint32_t flags, std::string& whyRefused) override;
+    bool AddTrayIcon(const modSysTray::TrayIconRecord& record) override;
     void DeleteTrayIcon(const modSysTray::TrayIconRecord& record) override;
 
 private:
@@ -75,7 +75,7 @@ private:
     HINSTANCE instance_;
     MainWindow window_;
     SingleInstance single_;
-    KeyRepeats keyRepeats_;
+    InputGuard inputGuard_;
 };
 
 }  // namespace win32

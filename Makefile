@@ -30,7 +30,7 @@ run: x86_64
 
 test: all
 	@scripts/deps.sh test
-	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD)/native && $(CURDIR)/tests/run-tests.sh -j $(JOBS)
 
 dist: i686 x86_64
 	scripts/dist.sh $(BUILD) dist

@@ -43,7 +43,7 @@ enum class ControlId {
     lblCopyright,
     hypHelp,
     timTray,  // offers the tray icon again while the shell refuses it
-    None,  // container of the tab control: the window itself
+    None,     // container of the tab control: the window itself
 };
 constexpr std::size_t kControlCount = static_cast<std::size_t>(ControlId::None);
 

@@ -20,10 +20,12 @@ source "$here/scripts/wine-session.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-bench.XXXXXX")
 cleanup() {
+    trap '' TERM INT  # a signal to the whole group comes again while it cleans up
     wine_session_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT
 
 echo "== Size and imports"
 for arch in i686 x86_64; do

@@ -28,7 +28,8 @@ unset WINEPREFIX DISPLAY
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-countdown.XXXXXX")
 cleanup() {
-    trap - EXIT INT TERM
+    trap - EXIT
+    trap '' INT TERM
     wine_session_stop
     rm -rf "$work"
 }

@@ -42,12 +42,14 @@ stop_pid() {  # pid: ends one process started here, by its pid
     timeout 10 tail --pid="$1" -f /dev/null 2>/dev/null || kill -9 "$1" 2>/dev/null || true
 }
 cleanup() {
+    trap '' TERM INT  # a signal to the whole group comes again while it cleans up
     stop_pid "$program_pid"
     stop_pid "$desktop_pid"
     wine_session_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT
 
 wine_session_start "$work" "${E2E_TEMPLATE:-$(dirname "$build")/native/wine-prefix-template}"
 dir=$WINEPREFIX/drive_c/bench

@@ -25,7 +25,8 @@ Program Start(const std::string& exe) {
     CloseHandle(info.hThread);
     program.process = info.hProcess;
     program.pid = info.dwProcessId;
-    WaitFor([&] { return (program.main = TopLevel(program.pid, quellar::ids::kMainClass)) || !Running(program); });
+    WaitFor([&] { return (program.main = TopLevel(program.pid, quellar::ids::kMainClass)) || !Running(program); },
+            kStartMs);
     return program;
 }
 

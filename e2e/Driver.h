@@ -11,7 +11,10 @@
 namespace e2e {
 
 constexpr DWORD kPatienceMs = 5000;  // how long a check waits for what it expects
-constexpr DWORD kQuietMs = 500;      // how long a check waits for nothing to happen
+// How long a start may take: the first in a fresh prefix starts Wine's
+// desktop too, and on a 2-core host at `make test`'s load it took up to
+// about 10 s.
+constexpr DWORD kStartMs = 30000;
 
 // True as soon as condition() is; false when ms passed first.
 template <class Condition>

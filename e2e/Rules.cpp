@@ -63,9 +63,10 @@ void BeforeStep(Run& run, const std::string& step, const std::string& arg) {
     // A key chooses an action in the open menu, or in the window while it is
     // shown: a hidden window's controls are nobody's choice.
     const bool shown = IsWindowVisible(first.main) && !IsIconic(first.main);
-    const bool chooses = (verb == "click" && Is(arg, {"cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff"})) ||
-                         (verb == "key" && ((menu && (arg.size() == 1 || arg == "enter")) ||
-                                            (shown && Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}))));
+    const bool chooses =
+        (verb == "click" && Is(arg, {"cmdLogOff", "cmdShutdown", "cmdReboot", "cmdPowerOff"})) ||
+        (verb == "key" && ((menu && (arg.size() == 1 || arg == "enter")) ||
+                           (shown && Is(arg, {"alt+l", "alt+s", "alt+r", "alt+p", "enter", "space"}))));
     const bool disabled = SendMessageA(Control(first.main, "chkDisable"), BM_GETCHECK, 0, 0) == BST_CHECKED;
     const bool yes = IsWindow(run.box) && Text(run.box) == "Quellar 2000" &&
                      ((verb == "answer" && arg == "yes") || (verb == "key" && Is(arg, {"y", "enter", "space"})));

@@ -16,7 +16,6 @@
 #include <string>
 #include <vector>
 
-#include "app/Version.h"
 #include "e2e/Run.h"
 
 namespace e2e {
@@ -33,9 +32,6 @@ struct Scenario {
 const char* const kWalkSeeds = "1 2 3";
 constexpr int kWalkMoves = 40;
 
-// Rows name the program's title through this.
-const std::string kTitle = quellar::kProgramTitle;
-
 const Scenario kRows[] = {
     // clang-format off
     // Start-up and the store.
@@ -43,12 +39,12 @@ const Scenario kRows[] = {
     {"start", "Windows NT 4.0", "win:nt40 host:pc start text:'lblVersion=Windows NT 4.0 on \\\\PC'"},
     {"start", "Windows XP is named 2000", "win:winxp host:pc start text:'lblVersion=Windows 2000 on \\\\PC'"},
     {"start", "log off caption from the user's name", "start text:'cmdLogOff=Log Off Jsmith'"},
-    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~ letsin:TaskbarCreated"},
+    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~ letsin:TaskbarCreated caption:'Quellar 2000 v2.40' underlined:cdfmprsv"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
-    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'" + kTitle + "'"},
+    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'Quellar 2000 v2.40'"},
     {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
     {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
-    {"start", "a second copy leaves the first and its store", "put:Force=1 put:Disable=1 start second duplicate answer:ok ended first running shown"},
+    {"start", "a second copy brings the first to the front and leaves its store", "put:Force=1 put:Disable=1 start elsewhere second duplicate answer:ok ended first running shown front"},
     {"start", "a second copy leaves the first in the tray", "put:Minimise=1 start second duplicate answer:ok ended first hidden"},
     {"start", "a copy run as administrator counts as running", "put:Force=1 elevated second duplicate answer:ok ended store:1,~,~"},
     {"start", "a second copy at the session's end keeps the store", "put:Force=1 put:Disable=1 put:Minimise=0 start second duplicate endsession ended store:1,1,0"},
@@ -64,6 +60,7 @@ const Scenario kRows[] = {
     {"actions", "Shut Down asks, No", "start click:cmdShutdown ask:shutdown answer:no running"},
     {"actions", "Reboot asks, No", "start click:cmdReboot ask:reboot answer:no running"},
     {"actions", "Power Down asks, No", "start click:cmdPowerOff ask:'power down' answer:no running"},
+    {"actions", "Windows refuses: the program says why and keeps the privilege it enabled", "put:Disable=1 start refuse click:cmdShutdown notice:'Quellar 2000|Windows refused to shutdown:\rInvalid function.' privileged answer:ok running shown"},
     {"actions", "Yes logs off", "start click:cmdLogOff ask:'log off' answer:yes exit:0 priv:0"},
 
     // Keys: a letter alone is no access key, whatever has the focus; the links take the focus.
@@ -71,6 +68,7 @@ const Scenario kRows[] = {
     {"keys", "letters on a button", "put:Force=1 start click:cmdSave letters nobox running is:chkForce=1 is:chkDisable=0"},
     {"keys", "letters on the tab strips", "put:Force=1 start tab:0 letters tab:1 letters tab:2 letters nobox running is:chkForce=1"},
     {"keys", "letters go into the list and the seconds", "start tab:1 click:lstAdvanced key:end type:rs text:'lstAdvanced=(Make Selection)rs' click:txtCounter key:end type:9 text:txtCounter=209"},
+    {"keys", "Alt+L went with the Log Off button's first caption", "start key:alt+l nobox running"},
     {"keys", "Alt with a letter", "start key:alt+f is:chkForce=1 key:alt+m is:chkMinimise=1"},
     {"keys", "Enter on a button", "start click:chkForce click:cmdSave put:Force=x key:enter store:1,0,0"},
     {"keys", "Enter held on a button: its repeats do not answer the question", "start key:tab key:tab hold:enter ask:shutdown answer:no running shown"},
@@ -80,7 +78,7 @@ const Scenario kRows[] = {
     {"keys", "a click opens {Help}", "start tab:2 click:hypHelp opened:help"},
 
     // The tray.
-    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + kTitle + "' trayicon:double shown noicon"},
+    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'Quellar 2000 v2.40' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
     {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden traymenu:esc post:515 shown"},
     {"tray", "Force and Disable from the menu", "put:Minimise=1 start traymenu:f is:chkForce=1 traymenu:f is:chkForce=0 traymenu:d is:chkDisable=1 store:~,~,1"},
@@ -92,6 +90,7 @@ const Scenario kRows[] = {
     {"tray", "Enter held on the menu's Restore presses nothing in the window", "put:Disable=1 start key:tab key:tab minimise hidden trayicon:right menu key:down hold:enter sleep:1 running shown nobox"},
     {"tray", "Space held on the menu's Restore presses nothing in the window", "start click:chkForce click:cmdSave key:shift+tab minimise hidden trayicon:right menu key:down hold:space sleep:1 shown store:1,0,0 is:chkForce=1"},
     {"tray", "a question hidden with its window comes back from the icon", "start click:cmdShutdown ask:shutdown underbox hidden trayicon:double ask:shutdown answer:no running"},
+    {"tray", "the menu's Log Off item reads as the button, and its first letter L went with its first caption", "put:Minimise=1 start traymenu:l nobox running hidden"},
     {"tray", "keys reaching the hidden window work nothing", "put:Disable=1 put:Minimise=1 start trayicon:right menu key:esc queued:main=alt+s queued:cmdShutdown=alt+r queued:cmdShutdown=enter queued:cmdReboot=space queued:cmdSave=alt+c sleep:1 running hidden nobox store:~,1,1"},
     {"tray", "Windows refuses: the program says why and stays in the tray", "put:Disable=1 put:Minimise=1 start refuse traymenu:s notice:'Quellar 2000|Windows refused to shutdown:\rInvalid function.' answer:ok running hidden icon"},
     {"tray", "a key pressed after the question opened answers it", "put:Minimise=1 start traymenu:s ask:shutdown sleep:1 key:y exit:1"},
@@ -193,6 +192,7 @@ int main(int argc, char** argv) {
         failed += ok ? 0 : 1;
     }
     const int ran = static_cast<int>(chosen.size());
+    std::printf("%s\n", e2e::SlowestWaits().c_str());
     std::printf("%s: %d scenarios, %d failed\n", argv[1], ran, failed);
     return ran == 0 ? 65 : failed == 0 ? 0 : 1;
 }

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "app/Layout.h"
-#include "app/Version.h"
 #include "e2e/Run.h"
 #include "resources/resource.h"
 
@@ -41,6 +40,18 @@ const std::string kHost = [] {
     return std::string(name);
 }();
 
+// The slowest waits so far: figures for the run's end.
+DWORD slowestStartMs = 0, slowestShowMs = 0;
+
+// Waits like Expect, and keeps the longest time, since the step that caused
+// it, that something took to show.
+template <class Condition>
+bool Shows(Run& run, Condition condition, const std::string& failure) {
+    const bool ok = run.Expect(condition, failure);
+    if (ok) slowestShowMs = std::max(slowestShowMs, GetTickCount() - run.doneAt);
+    return ok;
+}
+
 bool ToFront(Run& run) { return run.Check(e2e::ToFront(run.main()), "not in front"); }
 bool Keys(Run& run, const std::vector<std::string>& keys) {
     return run.Check(e2e::Keys(run.main(), keys), "not in front");
@@ -49,33 +60,43 @@ bool Keys(Run& run, const std::vector<std::string>& keys) {
 // Start-up fills the list last; a window just started is in front. Wine
 // resets the state of the keys (Alt among them) a moment after.
 bool Started(Run& run, int copy) {
+    const DWORD begun = GetTickCount();
     run.copies[copy] = Start(run.exe);
     run.current = copy;
     if (copy == 1) return run.main() != nullptr;
-    return run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
-                      "it did not start") &&
-           (!IsWindowVisible(run.main()) || ToFront(run)) && (Sleep(300), true);
+    const bool filled = run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
+                                   "it did not start", kStartMs);
+    if (filled) slowestStartMs = std::max(slowestStartMs, GetTickCount() - begun);
+    return filled && (!IsWindowVisible(run.main()) || ToFront(run)) && (Sleep(300), true);
 }
 
 bool Attach(Run& run) {
     Program& copy = run.copies[0];
-    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, quellar::kProgramTitle)); }, 90000);
+    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, nullptr)); }, 90000);
     GetWindowThreadProcessId(copy.main, &copy.pid);
     copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
     return run.Check(copy.process, "no window");
 }
 
-// Every access key of the window and the tray menu.
-std::vector<std::string> AccessLetters() {
+// The letters underlined in the captions of the window's buttons and boxes,
+// which Alt works, sorted.
+std::string Underlined(HWND main) {
     std::string letters;
-    for (std::size_t i = 0; i < quellar::kControlCount + quellar::kMenuCount; ++i) {
-        const char key =
-            quellar::AccessKey(i < quellar::kControlCount ? quellar::ControlTable()[i].text
-                                                          : quellar::MenuTable()[i - quellar::kControlCount].caption);
-        if (key && letters.find(static_cast<char>(key + 32)) == std::string::npos)
-            letters += static_cast<char>(key + 32);
-    }
-    return Characters(letters);
+    EnumChildWindows(
+        main,
+        [](HWND control, LPARAM found) {
+            char name[16] = "";
+            GetClassNameA(control, name, sizeof name);
+            const std::string caption = Text(control);
+            auto& letters = *reinterpret_cast<std::string*>(found);
+            for (std::size_t at = caption.find('&'); lstrcmpiA(name, "Button") == 0 && at < caption.size() - 1;
+                 at = caption.find('&', at + 2))
+                if (caption[at + 1] != '&') letters += static_cast<char>(tolower(caption[at + 1]));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&letters));
+    std::sort(letters.begin(), letters.end());
+    return letters;
 }
 
 bool Click(Run& run, const std::string& name) {
@@ -110,7 +131,8 @@ const std::pair<std::string, std::string> kQuestions[] = {
 bool Asks(Run& run, std::string box, std::vector<int> buttons) {
     for (const auto& [name, question] : kQuestions) box = box == name ? question : box;
     const std::string title = box.substr(0, box.find('|')), text = box.substr(box.find('|') + 1);
-    if (!run.Expect([&] { return (run.box = TopLevel(run.program().pid, "#32770", title, true)); }, "no " + title) ||
+    if (!Shows(
+            run, [&] { return (run.box = TopLevel(run.program().pid, "#32770", title, true)); }, "no " + title) ||
         !run.Check(Text(GetDlgItem(run.box, 0xFFFF)) == text, "it says " + Text(GetDlgItem(run.box, 0xFFFF)))) {
         return false;
     }
@@ -181,6 +203,14 @@ bool HoldMarkAsAdministrator(Run& run) {
     return run.Check(run.heldMutex != nullptr, "no mark made");
 }
 
+// The user works in another program: its window comes to the front.
+bool WorkElsewhere(Run& run) {
+    run.elsewhere = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
+    return run.Expect([&] { return SetForegroundWindow(run.elsewhere) && GetForegroundWindow() == run.elsewhere; },
+                      "another program's window cannot come to the front");
+}
+
 bool EndSession(Run& run) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(run.main(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
@@ -232,7 +262,7 @@ const Verb kDoings[] = {
     {"hold", "KEYS", "real keys held down until they repeat", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, true), true); }},
     {"twice", "KEYS", "real keys pressed twice, the second press typed before anything could answer the first", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, false, 2), true); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
-    {"letters", "", "every access key letter of the window and the tray menu, typed alone", [](Step c) -> bool { return Keys(c.r, AccessLetters()); }},
+    {"letters", "", "every letter underlined in the window or the tray menu, or once underlined there, typed alone", [](Step c) -> bool { return Keys(c.r, Characters("lsrpfdmcvbx")); }},
     {"fill", "CONTROL=TEXT", "the control's text replaced by typing", [](Step c) -> bool { return c.r.Check(Fill(c.r.main(), c.r.control(c.a.name), c.a.value), "not in front"); }},
     {"choose", "ITEM", "the action list's item chosen with the arrow keys", [](Step c) -> bool { return c.r.Check(Choose(c.r.main(), c.r.control("lstAdvanced"), c.a.text), "no item " + c.a.text); }},
     {"sleep", "SECONDS", "time passes", [](Step c) -> bool { return Sleep(1000 * c.a.number), true; }},
@@ -244,6 +274,7 @@ const Verb kDoings[] = {
     {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
     {"queued", "CONTROL=KEYS", "a press of the keys posted straight into the queue of the control (main: the window), as Windows gives keys to the focus of the active window, hidden or not", [](Step c) -> bool { return PostKeys(c.a.name == "main" ? c.r.main() : c.r.control(c.a.name), c.a.value), true; }},
     {"refuse", "", "Windows refuses to end the session from now on (under Wine: no wineboot to start)", [](Step c) -> bool { return c.r.Check(DeleteFileA(kWineboot) != FALSE, "wineboot stays"); }},
+    {"elsewhere", "", "the user works in another program, whose window comes to the front", [](Step c) -> bool { return WorkElsewhere(c.r); }},
     {"elevated", "", "a copy run as administrator holds the mark that copies find each other by", [](Step c) -> bool { return HoldMarkAsAdministrator(c.r); }},
     {"underbox", "", "the shell minimises the window under its open box (taskbar, Win+D), and the box hides with it", [](Step c) -> bool { return ShowWindow(c.r.main(), SW_MINIMIZE), c.r.Check(ShowWindow(c.r.box, SW_HIDE) != FALSE, "no box shown"); }},
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
@@ -257,22 +288,26 @@ const Verb kChecks[] = {
     {"ask", "TITLE|TEXT|NAME", "the program asks this, with Yes and No; NAME: log off, shutdown, reboot, power down, closing", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
     {"notice", "TITLE|TEXT", "the program tells this, with OK", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDOK}); }},
-    {"nobox", "[TITLE]", "no box of the program is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
-    {"menu", "", "the tray menu is open", [](Step c) -> bool { return c.r.Expect([&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
-    {"nomenu", "", "no menu is open", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
+    {"nobox", "[TITLE]", "no box of the program is open, nor opens within 1 s (Run::kQuietMs)", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
+    {"menu", "", "the tray menu is open", [](Step c) -> bool { return Shows(c.r, [&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
+    {"nomenu", "", "no menu is open, nor opens within 1 s", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
     {"is", "CHECKBOX=0|1", "the check box's state", [](Step c) -> bool { return c.r.Expect([&] { return Checked(c.r, c.a.name) == c.a.value; }, c.a.text + " but is " + Checked(c.r, c.a.name)); }},
+    {"caption", "TEXT", "the window's caption", [](Step c) -> bool { return c.r.Expect([&] { return Text(c.r.main()) == c.a.text; }, "it reads " + Text(c.r.main())); }},
+    {"underlined", "LETTERS", "the letters underlined in the window's buttons and boxes, in order", [](Step c) -> bool { return c.r.Expect([&] { return Underlined(c.r.main()) == c.a.text; }, "they are " + Underlined(c.r.main())); }},
     {"text", "CONTROL=TEXT", "the control's text", [](Step c) -> bool { return c.r.Expect([&] { return Text(c.r.control(c.a.name)) == c.a.value; }, Text(c.r.control(c.a.name))); }},
     {"enabled", "CONTROL=0|1", "the control is enabled, or not", [](Step c) -> bool { return c.r.Expect([&] { return IsWindowEnabled(c.r.control(c.a.name)) == (c.a.value == "1"); }, c.a.text); }},
     {"store", "F,D,M", "the stored Force, Disable, Minimise texts; ~ absent", [](Step c) -> bool { return c.r.Expect([&] { return StoredOptions() == c.a.text; }, "the store holds " + StoredOptions()); }},
+    {"front", "", "the window is the one in front", [](Step c) -> bool { return c.r.Expect([&] { return GetForegroundWindow() == c.r.main(); }, "not in front"); }},
     {"shown", "", "the window is shown", [](Step c) -> bool { return c.r.Expect([&] { return IsWindowVisible(c.r.main()) && !IsIconic(c.r.main()); }, "not shown"); }},
     {"hidden", "", "the window is minimised and hidden", [](Step c) -> bool { return c.r.Expect([&] { return !IsWindowVisible(c.r.main()) && IsIconic(c.r.main()); }, "not hidden"); }},
     {"icon", "", "the tray icon is there", [](Step c) -> bool { return c.r.Expect([&] { return IconPresent(c.r.main()); }, "no icon"); }},
     {"noicon", "", "no tray icon", [](Step c) -> bool { return c.r.Expect([&] { return !IconPresent(c.r.main()); }, "an icon"); }},
     {"tip", "TEXT", "the shown icon's tip", [](Step c) -> bool { return c.r.Expect([&] { return IconTip() == c.a.text; }, "the tip reads " + IconTip()); }},
-    {"running", "", "the program still runs", [](Step c) -> bool { return c.r.Quiet(Running(c.r.program()), "it ended"); }},
+    {"running", "", "the program still runs, and 1 s later too", [](Step c) -> bool { return c.r.Quiet(Running(c.r.program()), "it ended"); }},
     {"ended", "", "the program has ended", [](Step c) -> bool { return c.r.Expect([&] { return !Running(c.r.program()); }, "still running"); }},
     {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
+    {"privileged", "", "the program's token holds the shutdown privilege enabled", [](Step c) -> bool { return HoldsShutdownPrivilege(c.r); }},
     {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},
     {"letsin", "MESSAGE", "the registered message let through the filter that Windows puts before an elevated program", [](Step c) -> bool { return LetsThrough(c.r, c.a.text); }},
     {"iconsize", "N", "the program loaded its icon's frame of N pixels", [](Step c) -> bool { return IconLoaded(c.r, c.a.number); }},
@@ -302,7 +337,9 @@ void CleanUp(Run& run) {
         RemoveIcon(main);
     }
     if (run.heldMutex) CloseHandle(run.heldMutex);
+    if (run.elsewhere) DestroyWindow(run.elsewhere);
     run.heldMutex = nullptr;
+    run.elsewhere = nullptr;
     CopyFileA("C:\\quellar_e2e.exe", kWineboot, TRUE);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe");
@@ -312,6 +349,12 @@ void CleanUp(Run& run) {
 }
 
 }  // namespace
+
+std::string SlowestWaits() {
+    char line[96];
+    wsprintfA(line, "slowest start %lu ms, slowest box or menu to appear %lu ms", slowestStartMs, slowestShowMs);
+    return line;
+}
 
 void PrintVerbs() {
     for (const auto& [first, last] : kTables)
@@ -338,7 +381,8 @@ bool RunScenario(const std::string& exe, const std::string& script, std::string&
         BeforeStep(run, verb, text);
         const Verb* step = Find(verb);
         const bool done = step->run({run, arg});
-        if (done && !IsCheck(step)) Sleep(100);  // what a step does reaches the program a moment later
+        // What a step does reaches the program a moment later.
+        if (done && !IsCheck(step)) run.doneAt = GetTickCount(), Sleep(100);
         if (!done || !RulesHold(run, verb, text)) {
             failure = token + ": " + run.why;
             ok = false;

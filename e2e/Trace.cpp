@@ -69,6 +69,31 @@ bool Privilege(Run& run, bool enabled) {
     });
 }
 
+// The program's token, read from outside, holds the shutdown privilege
+// enabled: what the calls above put into it, which the trace cannot show.
+bool HoldsShutdownPrivilege(Run& run) {
+    LUID shutdown{};
+    LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &shutdown);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, run.program().pid), token = nullptr;
+    bool enabled = false;
+    if (process && OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        alignas(TOKEN_PRIVILEGES) char buffer[4096];
+        DWORD size = 0;
+        const auto* held = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer);
+        if (GetTokenInformation(token, TokenPrivileges, buffer, sizeof buffer, &size)) {
+            for (DWORD i = 0; i < held->PrivilegeCount; ++i) {
+                const LUID_AND_ATTRIBUTES& privilege = held->Privileges[i];
+                enabled = enabled ||
+                          (privilege.Luid.LowPart == shutdown.LowPart && privilege.Luid.HighPart == shutdown.HighPart &&
+                           (privilege.Attributes & SE_PRIVILEGE_ENABLED));
+            }
+        }
+        CloseHandle(token);
+    }
+    if (process) CloseHandle(process);
+    return run.Check(enabled, "its token holds no enabled shutdown privilege");
+}
+
 // The shell asked to open the target, with COM ready on the thread first.
 bool Opened(Run& run, const std::string& target) {
     std::string quoted = " \"";

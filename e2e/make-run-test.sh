@@ -12,11 +12,13 @@ HOME=$(mktemp -d "${TMPDIR:-/tmp}/quellar-home.XXXXXX")
 prefix=$HOME/.local/share/quellar-wine
 run_pid=
 cleanup() {
+    trap '' TERM INT  # a signal to the whole group comes again while it cleans up
     [[ -z $run_pid ]] || kill "$run_pid" 2>/dev/null || true
     WINEPREFIX=$prefix timeout 10 wineserver -k 2>/dev/null || true
     rm -rf "$HOME"
 }
 trap cleanup EXIT
+trap 'exit 143' TERM INT
 for round in 1 2; do
     env -u DISPLAY -u WINEPREFIX "$here/../scripts/run.sh" "$1/Quellar.exe" >"$HOME/run.log" 2>&1 &
     run_pid=$!

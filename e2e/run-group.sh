@@ -33,7 +33,10 @@ report() {
         if [[ -s $logs/$log ]]; then tail -n 15 "$logs/$log"; else echo "    (empty)"; fi
     done
 }
-trap 'status=$?; report $status; wine_session_stop; rm -rf "$work"; exit $status' EXIT
+# Stopped from outside (a test's time-out), it still ends its session; the
+# signal may come again, to the whole group, while it does.
+trap 'status=$?; trap "" TERM INT; report $status; wine_session_stop; rm -rf "$work"; exit $status' EXIT
+trap 'exit 143' TERM INT
 wine_session_start "$work" "${E2E_TEMPLATE:?}" 2>"$logs/session.log"
 
 c=$WINEPREFIX/drive_c
@@ -60,5 +63,7 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wineboot.exe=n"
 # Wine names the Windows user after USER.
 cd "$c"
 [[ ${E2E_BITS:-64} == 32 ]] && export QUELLAR_EXE='C:\q32\Quellar.exe' || export QUELLAR_EXE='C:\q64\Quellar.exe'
-USER=jSMITH timeout -k 5 220 wine 'C:\quellar_e2e.exe' "${@:3}" 2>"$c/trace.log" | tr -d '\r' | tee -a "$logs/driver.log"
+# In the background, so that a signal is handled at once and ends the session.
+USER=jSMITH timeout -k 5 220 wine 'C:\quellar_e2e.exe' "${@:3}" 2>"$c/trace.log" | tr -d '\r' | tee -a "$logs/driver.log" &
+wait $!
 grep -qxe "$3: [0-9]* scenarios, 0 failed" "$logs/driver.log"

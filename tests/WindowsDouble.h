@@ -35,9 +35,9 @@ public:
     int dpi = 96;
     bool firstShowMinimised = false;  // started from a "Run: Minimized" shortcut
     bool shellTakesIcons = true;
-    std::string refusal;               // why Windows refuses to end the session; empty: it does not
-    std::deque<int> answers;           // to the boxes, in turn; none left: No
-    std::deque<MenuId> menuChoices;    // from the tray menu, in turn; none left: nothing chosen
+    std::string refusal;             // why Windows refuses to end the session; empty: it does not
+    std::deque<int> answers;         // to the boxes, in turn; none left: No
+    std::deque<MenuId> menuChoices;  // from the tray menu, in turn; none left: nothing chosen
 
     // What the program did.
     std::map<ControlId, std::string> texts;
@@ -46,8 +46,8 @@ public:
     std::map<MenuId, bool> ticks;
     std::map<MenuId, std::string> menuCaptions;
     std::map<std::string, std::string> store;  // "section\key"
-    std::vector<std::string> boxes;             // "title|prompt" of every box shown
-    std::vector<std::uint32_t> sessionEnds;     // the flags of every request
+    std::vector<std::string> boxes;            // "title|prompt" of every box shown
+    std::vector<std::uint32_t> sessionEnds;    // the flags of every request
     int menusOpened = 0;
     WindowState state = WindowState::Normal;
     bool visible = false, icon = false, shownBefore = false;

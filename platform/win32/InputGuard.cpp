@@ -7,7 +7,7 @@ namespace win32 {
 namespace {
 
 // A hook procedure gets no context of its own; the program has one thread.
-bool down[256];         // the acting keys seen going down and not yet up
+bool down[256];          // the acting keys seen going down and not yet up
 DWORD ignoredUntil = 0;  // input stamped before this time does nothing
 
 bool Acts(const MSG& msg) { return msg.message == WM_SYSKEYDOWN || msg.wParam == VK_RETURN || msg.wParam == VK_SPACE; }

@@ -125,8 +125,10 @@ void MainWindow::ShowFirstOrAgain() {
 // period since the start, so that lateness does not add up.
 void MainWindow::SetInterval(ControlId timer, int milliseconds) {
     if (timer == ControlId::timTray) {
-        if (milliseconds > 0) SetTimer(hwnd_, kTrayTimerId, static_cast<UINT>(milliseconds), nullptr);
-        else KillTimer(hwnd_, kTrayTimerId);
+        if (milliseconds > 0)
+            SetTimer(hwnd_, kTrayTimerId, static_cast<UINT>(milliseconds), nullptr);
+        else
+            KillTimer(hwnd_, kTrayTimerId);
         return;
     }
     armed_ = milliseconds > 0;

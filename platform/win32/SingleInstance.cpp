@@ -48,7 +48,8 @@ std::string TitleOf(HWND hwnd) {
 
 // Looked up at run time: older systems lack it, and the foreground rule with it.
 void AllowForeground(DWORD process) {
-    const auto allow = Export<decltype(&::AllowSetForegroundWindow)>(GetModuleHandleA("user32.dll"), "AllowSetForegroundWindow");
+    const auto allow =
+        Export<decltype(&::AllowSetForegroundWindow)>(GetModuleHandleA("user32.dll"), "AllowSetForegroundWindow");
     if (allow) allow(process);
 }
 

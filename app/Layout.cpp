@@ -121,6 +121,11 @@ const ControlSpec& Row(ControlId id) { return kControls[static_cast<std::size_t>
 const MenuSpec* MenuTable() { return kMenus; }
 const FormSpec& Form() { return kForm; }
 
+LinkColour LinkColourFor(bool highContrast, bool systemHasLinkColour) {
+    if (!highContrast) return LinkColour::ClassicBlue;
+    return systemHasLinkColour ? LinkColour::SchemeLinks : LinkColour::SchemeText;
+}
+
 char AccessKey(const char* caption) {
     for (const char* p = caption; p[0] != '\0' && p[1] != '\0'; ++p) {
         if (p[0] != '&') continue;

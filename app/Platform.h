@@ -14,6 +14,9 @@ namespace quellar {
 
 enum class WindowState : int { Normal = 0, Minimised = 1, Maximised = 2 };
 
+// What a screen reader announces a control as, where it would guess wrong.
+enum class SpokenRole { AsMade, Link };
+
 // The message boxes the program shows, and the answer it tests for, as
 // Windows numbers them.
 enum class BoxStyle : std::uint32_t { OkOnly = 0, YesNo = 4 };
@@ -38,6 +41,9 @@ public:
     virtual void AddItem(ControlId list, const std::string& item) = 0;
     virtual void SetInterval(ControlId timer, int milliseconds) = 0;
     virtual void SetLinkTarget(ControlId link, const std::string& target) = 0;
+    // The name and role screen readers announce for the control; systems
+    // without a way to set them keep their own.
+    virtual void SetSpokenName(ControlId control, const std::string& name, SpokenRole role) = 0;
 
     // The pop-up menu.
     virtual bool Checked(MenuId item) = 0;

@@ -41,6 +41,22 @@ void frmQuellar::Form_Load() {
     ui_.AddItem(ControlId::lstAdvanced, kPlaceholderItem);
     for (const Action& action : kActions) ui_.AddItem(ControlId::lstAdvanced, action.listItem);
     if (ui_.Text(ControlId::lstAdvanced) == kListTextAtCreation) ui_.SetEnabled(ControlId::cmdStart, false);
+    NameForScreenReaders();
+}
+
+// A screen reader names a box after the text just before it in the tab
+// order, which here is Start's caption or the warning under the list, and
+// takes the links for push buttons. Each gets the words a sighted user reads
+// beside it instead. Done once the window shows, so that a start is no slower.
+void frmQuellar::NameForScreenReaders() {
+    const auto labelWords = [&](ControlId label) {
+        const std::string text = ui_.Text(label);
+        return text.substr(0, text.find_last_not_of(':') + 1);
+    };
+    ui_.SetSpokenName(ControlId::txtCounter, labelWords(ControlId::lblCounter), SpokenRole::AsMade);
+    ui_.SetSpokenName(ControlId::lstAdvanced, labelWords(ControlId::lblCombo), SpokenRole::AsMade);
+    ui_.SetSpokenName(ControlId::hypHelp, "Help", SpokenRole::Link);
+    ui_.SetSpokenName(ControlId::HlblURL, ui_.Text(ControlId::HlblURL), SpokenRole::Link);
 }
 
 // An empty or unreadable user name leaves the designed caption.

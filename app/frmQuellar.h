@@ -78,6 +78,7 @@ public:
 private:
     void ShowVersionLabel();
     void SetLogOffCaption();
+    void NameForScreenReaders();
     void ResetWarning();
     void FillTrayRecord();
     [[noreturn]] void EndAsDuplicate();

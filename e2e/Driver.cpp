@@ -296,70 +296,33 @@ bool ShownIcon(std::string& tip, RECT& place) {
     return shown == 1;
 }
 
-// Under Wine another process cannot read a menu's state. The items' lines of
-// text are the bands of dark pixels; a tick is a dark pixel left of where the
-// text of Restore, which is never ticked, begins.
-std::string MenuTicks(HWND menu) {
-    RECT area;
-    if (!GetClientRect(menu, &area)) return "";
-    const int w = area.right, h = area.bottom;
-    HDC dc = GetDC(menu), copy = CreateCompatibleDC(dc);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    DWORD* pixels = nullptr;
-    HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
-    HGDIOBJ old = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-    const auto dark = [&](int x, int y) {
-        const DWORD p = pixels[y * w + x];
-        return (p & 0xFF) + (p >> 8 & 0xFF) + (p >> 16 & 0xFF) < 300;
-    };
-    std::vector<POINT> bands;  // first and last row of each line of text
-    for (int y = 2; y < h - 2; ++y) {
-        bool any = false;
-        for (int x = 2; x < w - 2 && !any; ++x) any = dark(x, y);
-        if (any && !bands.empty() && y - bands.back().y <= 3)
-            bands.back().y = y;
-        else if (any)
-            bands.push_back({y, y});
-    }
-    std::string ticks = "unreadable";
-    if (bands.size() == 8) {  // Restore, Force, Disable, the four actions, Exit
-        int text = w;
-        for (int y = bands[0].x; y <= bands[0].y; ++y)
-            for (int x = 2; x < text; ++x) text = dark(x, y) ? x : text;
-        ticks.clear();
-        for (int item : {1, 2}) {
-            bool ticked = false;
-            for (int y = bands[item].x; y <= bands[item].y; ++y)
-                for (int x = 2; x < text - 2; ++x) ticked = ticked || dark(x, y);
-            ticks += std::string(item == 1 ? "" : ",") + (ticked ? "1" : "0");
-        }
-    }
-    SelectObject(copy, old);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(menu, dc);
-    return ticks;
-}
-
 // The relay trace of every traced process goes to the driver's standard
-// error, which run-group.sh keeps in C:\trace.log; read as it grows.
-std::string TracedCalls(DWORD pid) {
+// error, which run-group.sh keeps in C:\trace.log; read as it grows. Its
+// lines begin "pid:thread:Call ".
+namespace {
+
+std::string Traced(DWORD pid, bool messages) {
     static std::string seen;
     std::ifstream trace("C:\\trace.log", std::ios::binary);
     trace.seekg(static_cast<std::streamoff>(seen.size()));
     seen.append(std::istreambuf_iterator<char>(trace), std::istreambuf_iterator<char>());
     char prefix[16];
     wsprintfA(prefix, "\n%04x:", pid);
-    std::string calls;
+    std::string found;
     for (std::size_t at = seen.find(prefix); at != std::string::npos; at = seen.find(prefix, at + 1)) {
         const std::string line = seen.substr(at + 1, seen.find('\n', at + 1) - at - 1);
         const std::size_t call = line.find(":Call ") + 6;
         const std::size_t open = line.find('(', call);
-        if (call > 5 && line.find('.', call) < open && line.find(' ', call) > open) calls += line.substr(call) + "\n";
+        if (call <= 5) continue;
+        if (messages && line.compare(call, 12, "window proc ") == 0) found += line.substr(open) + "\n";
+        if (!messages && line.find('.', call) < open && line.find(' ', call) > open) found += line.substr(call) + "\n";
     }
-    return calls;
+    return found;
 }
+
+}  // namespace
+
+std::string TracedCalls(DWORD pid) { return Traced(pid, false); }
+std::string TracedMessages(DWORD pid) { return Traced(pid, true); }
 
 }  // namespace e2e

@@ -83,11 +83,11 @@ bool IconPresent(HWND main);
 void RemoveIcon(HWND main);
 // The one icon Wine's taskbar shows, its tip and place; false unless exactly one.
 bool ShownIcon(std::string& tip, RECT& place);
-// The Force and Disable ticks of the open tray menu, "F,D", read off the screen.
-std::string MenuTicks(HWND menu);
 
 // The process's calls of the traced functions, "dll.Function(arguments) ...",
 // one a line, from the relay trace that run-group.sh keeps.
 std::string TracedCalls(DWORD pid);
+// The messages its window procedures got, "(hwnd=H,msg=NAME,..." one a line.
+std::string TracedMessages(DWORD pid);
 
 }  // namespace e2e

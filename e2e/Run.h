@@ -22,7 +22,6 @@ struct Run {
     std::string store;           // the stored options when last seen
     std::string counter;         // the seconds box when last seen
     bool counting = false;       // a countdown that the user started runs
-    bool menuWasOpen = false;    // the tray menu was open before the step
     int mayAct = 0;              // checks left at which ExitWindowsEx may show
     int maySave = 0;             // ... at which the store may change
     int mayStart = 0;            // ... at which a countdown may start
@@ -66,6 +65,7 @@ bool HoldsShutdownPrivilege(Run& run);
 bool Opened(Run& run, const std::string& target);
 bool IconLoaded(Run& run, int size);
 bool LetsThrough(Run& run, const std::string& message);
+bool Heard(Run& run, const std::string& control, const std::string& message);
 
 // A script's steps, phrases replaced by what they stand for (Phrases.cpp).
 std::vector<std::string> Steps(const std::string& script);

@@ -42,6 +42,7 @@ const Scenario kRows[] = {
     {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~ letsin:TaskbarCreated caption:'Quellar 2000 v2.40' underlined:cdfmprsv"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
     {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'Quellar 2000 v2.40'"},
+    {"start", "the tab strip hears of new system colours", "start syscolours heard:SSTabQuellar=WM_SYSCOLORCHANGE"},
     {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
     {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
     {"start", "a second copy brings the first to the front and leaves its store", "put:Force=1 put:Disable=1 start elsewhere second duplicate answer:ok ended first running shown front"},
@@ -136,7 +137,6 @@ const Scenario kRows[] = {
     {"dpi", "192 dpi", "dpi:192 start size:504x446 fit:'Microsoft Sans Serif=-20' iconsize:64"},
     {"dpi-without-wine-fonts", "96 dpi", "dpi:96 start size:252x223 fit:'Microsoft Sans Serif=-10'"},
     {"dpi-without-wine-fonts", "144 dpi", "dpi:144 start size:378x335 fit:'Microsoft Sans Serif=-15'"},
-    {"dpi-tray", "the pointer along the window is no tray click", "dpi:240 start sweep:505-530 nomenu shown"},
     // clang-format on
 };
 

@@ -219,17 +219,6 @@ bool EndSession(Run& run) {
            (SendMessageTimeoutA(run.main(), WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kPatienceMs, nullptr), true);
 }
 
-// The real pointer moved along the top margin of the window, over client x
-// coordinates FROM-TO, a pixel at a time.
-bool Sweep(Run& run, const std::string& range) {
-    POINT from = {std::atoi(range.c_str()), 3}, to = {std::atoi(range.c_str() + range.find('-') + 1), 3};
-    if (!ToFront(run)) return false;
-    ClientToScreen(run.main(), &from);
-    ClientToScreen(run.main(), &to);
-    for (; from.x <= to.x; ++from.x) MoveTo(from);
-    return true;
-}
-
 // What a step's handler gets: the run and the step's argument.
 struct Step {
     Run& r;
@@ -268,7 +257,6 @@ const Verb kDoings[] = {
     {"sleep", "SECONDS", "time passes", [](Step c) -> bool { return Sleep(1000 * c.a.number), true; }},
     {"answer", "yes|no|ok", "the open box answered", [](Step c) -> bool { return Answer(c.r, c.a.text == "yes" ? IDYES : c.a.text == "no" ? IDNO : IDOK); }},
     {"trayicon", "double|right", "a real double click, or right click, on the one tray icon", [](Step c) -> bool { return ClickIcon(c.r, c.a.text == "right"); }},
-    {"sweep", "FROM-TO", "the real pointer moved along the window's top margin, over these client x", [](Step c) -> bool { return Sweep(c.r, c.a.text); }},
     // What Windows, the shell and other programs do.
     {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
     {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
@@ -280,6 +268,7 @@ const Verb kDoings[] = {
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
     {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},
+    {"syscolours", "", "Windows tells its top-level windows of new system colours (a High Contrast scheme)", [](Step) -> bool { return SendNotifyMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0) != FALSE; }},
     {"taskbar", "", "a new taskbar, which knows no icons and says so", [](Step c) -> bool { return RemoveIcon(c.r.main()), SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != FALSE; }},
 };
 
@@ -309,6 +298,7 @@ const Verb kChecks[] = {
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
     {"privileged", "", "the program's token holds the shutdown privilege enabled", [](Step c) -> bool { return HoldsShutdownPrivilege(c.r); }},
     {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},
+    {"heard", "CONTROL=MESSAGE", "the control's window procedure got the message (WM_...)", [](Step c) -> bool { return Heard(c.r, c.a.name, c.a.value); }},
     {"letsin", "MESSAGE", "the registered message let through the filter that Windows puts before an elevated program", [](Step c) -> bool { return LetsThrough(c.r, c.a.text); }},
     {"iconsize", "N", "the program loaded its icon's frame of N pixels", [](Step c) -> bool { return IconLoaded(c.r, c.a.number); }},
     {"size", "WxH", "the window's client area in pixels, give or take one", [](Step c) -> bool { return ClientSize(c.r, c.a.number, std::atoi(c.a.text.c_str() + c.a.text.find('x') + 1)); }},

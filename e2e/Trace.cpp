@@ -113,6 +113,16 @@ bool IconLoaded(Run& run, int size) {
     });
 }
 
+// The control's window procedure got the message.
+bool Heard(Run& run, const std::string& control, const std::string& message) {
+    char wanted[80];
+    wsprintfA(wanted, "(hwnd=%016I64X,msg=%s,",
+              static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(run.control(control))), message.c_str());
+    const DWORD pid = run.program().pid;
+    return run.Expect([&] { return TracedMessages(pid).find(wanted) != std::string::npos; },
+                      control + " did not get " + message);
+}
+
 // The registered message let through to the main window by the filter that
 // Windows puts before an elevated program (ChangeWindowMessageFilterEx).
 bool LetsThrough(Run& run, const std::string& message) {

@@ -9,7 +9,7 @@ allowed='
 kernel32 (95): CloseHandle CreateMutexA DeleteCriticalSection EnterCriticalSection ExitProcess FormatMessageA FreeLibrary
   GetComputerNameA GetCurrentDirectoryA GetCurrentProcess GetCurrentProcessId GetCurrentThreadId GetLastError
   GetModuleHandleA GetProcAddress GetStartupInfoA GetTickCount GetVersion GetVersionExA InitializeCriticalSection
-  IsDBCSLeadByte LeaveCriticalSection LoadLibraryA MulDiv QueryPerformanceCounter QueryPerformanceFrequency ReleaseSemaphore
+  IsDBCSLeadByte LeaveCriticalSection LoadLibraryA MulDiv MultiByteToWideChar QueryPerformanceCounter QueryPerformanceFrequency ReleaseSemaphore
   SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
   VirtualQuery WaitForSingleObject lstrcmpA lstrcmpiA
 kernel32 (95, a stub that fails on 95, 98 and Me; the runtime calls it only when two threads meet): CreateSemaphoreW
@@ -17,7 +17,7 @@ advapi32 (95): GetUserNameA RegCloseKey RegCreateKeyExA RegDeleteValueA RegOpenK
 user32 (95): AdjustWindowRectEx AppendMenuA BeginPaint CallNextHookEx CharLowerBuffA CharUpperBuffA CheckMenuItem CreatePopupMenu
   CreateWindowExA DefWindowProcA DestroyIcon DestroyMenu DestroyWindow DispatchMessageA DrawEdge DrawFocusRect
   DrawIconEx DrawTextA EnableWindow EndPaint EnumThreadWindows EnumWindows ExitWindowsEx FillRect GetClassLongA
-  GetClassNameA GetClientRect GetCursorPos GetDC GetDoubleClickTime GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA
+  GetClassNameA GetClientRect GetCursorPos GetDC GetDoubleClickTime GetFocus GetKeyState GetMenuState GetMessageA GetNextDlgTabItem GetParent GetSysColor GetSysColorBrush GetSystemMetrics GetWindow GetWindowLongA
   GetWindowTextA GetWindowTextLengthA GetWindowThreadProcessId IntersectRect IsChild IsDialogMessageA IsIconic IsWindow
   IsWindowEnabled IsWindowVisible IsZoomed KillTimer LoadCursorA LoadImageA MessageBoxA PostMessageA
   PeekMessageA PostQuitMessage RedrawWindow RegisterClassA RegisterClassExA RegisterWindowMessageA ReleaseDC SendMessageA

@@ -23,11 +23,11 @@ struct Started {
         windows.firstShowMinimised = firstShowMinimised;
         form.Form_Load();
     }
-    // The shell's notification about the icon arrives as a pointer move to
-    // x = the message, which the window hands on in twips.
-    void Notify(int message) {
+    // A pointer move to x pixels, which the window hands on in twips; the
+    // shell's notifications about the icon come so, with x = the message.
+    void PointerAt(int x) {
         const float twipsPerPixel = 1440.0f / static_cast<float>(windows.dpi);
-        form.Form_MouseMove(0, 0, static_cast<float>(message) * twipsPerPixel, 0);
+        form.Form_MouseMove(0, 0, static_cast<float>(x) * twipsPerPixel, 0);
     }
 };
 
@@ -36,12 +36,33 @@ TEST(Tray, TheIconAnswersAtEveryResolution) {
     for (int dpi = 72; dpi <= 480; ++dpi) {
         Started program("Minimise=1");
         program.windows.dpi = dpi;
-        program.Notify(517);
+        program.PointerAt(517);
         EXPECT_EQ(program.windows.menusOpened, 1) << "the right button at " << dpi << " dpi";
-        program.Notify(515);
+        program.PointerAt(515);
         EXPECT_TRUE(program.windows.visible && program.windows.state == WindowState::Normal)
             << "a double click at " << dpi << " dpi";
     }
+}
+
+// A shown window gets real pointer moves, which are never the icon's clicks.
+TEST(Tray, PointerMovesOverTheShownWindowAreNoClicks) {
+    Started program;
+    for (int x = 0; x < 1000; ++x) program.PointerAt(x);
+    EXPECT_EQ(program.windows.menusOpened, 0);
+    EXPECT_TRUE(program.windows.visible && program.windows.state == WindowState::Normal);
+}
+
+// The menu shows the boxes as they are when it opens, also once the
+// countdown's zero has ticked Disable in the tray.
+TEST(Tray, TheMenuShowsTheBoxesAsTheyAreWhenItOpens) {
+    Started program("Minimise=1 Force=1");
+    program.PointerAt(517);
+    EXPECT_EQ(program.windows.ticksShown, "1,0");
+    program.windows.texts[ControlId::lstAdvanced] = "Nothing";  // typed over an item: no action at zero
+    program.windows.texts[ControlId::txtCounter] = "1";
+    program.form.timCounter_Timer();
+    program.PointerAt(517);
+    EXPECT_EQ(program.windows.ticksShown, "1,1");
 }
 
 // A shortcut set to "Run: Minimized" (or start /min) makes the first show a
@@ -51,7 +72,7 @@ TEST(Tray, StartedMinimisedByItsShortcutItWaitsInTheTray) {
         Started program(stored, true);
         EXPECT_TRUE(program.windows.icon && !program.windows.visible) << stored;
         EXPECT_STREQ(program.windows.iconRecord.szTip, "Quellar 2000 v2.40");
-        program.Notify(515);
+        program.PointerAt(515);
         EXPECT_TRUE(program.windows.visible && program.windows.state == WindowState::Normal) << stored;
     }
 }
@@ -76,28 +97,34 @@ TEST(Tray, WhileTheShellRefusesTheIconTheWindowStaysOnTheTaskbar) {
 }
 
 // Windows may refuse to act (the privilege removed by a policy, a remote
-// session): the program says why and stays, in the tray if it was there.
+// session): the program says why and stays, in the tray if it was there; a
+// countdown's Disable stays ticked.
 TEST(Actions, WhenWindowsRefusesTheProgramSaysWhyAndStays) {
     Started program("Disable=1 Minimise=1");
     program.windows.refusal = "A required privilege is not held by the client.";
-    program.windows.menuChoices = {MenuId::mPopShutdown};
-    program.Notify(517);
-    ASSERT_EQ(program.windows.sessionEnds, std::vector<std::uint32_t>{1});
+    program.form.mPopShutdown_Click();
     EXPECT_EQ(program.windows.boxes.back(),
               "Quellar 2000|Windows refused to shutdown:\rA required privilege is not held by the client.");
     EXPECT_TRUE(program.windows.icon && !program.windows.visible) << "still in the tray";
+    Started counting;
+    counting.windows.refusal = "Access is denied.";
+    counting.windows.texts[ControlId::lstAdvanced] = "Reboot";
+    counting.windows.texts[ControlId::txtCounter] = "1";
+    counting.form.timCounter_Timer();
+    EXPECT_EQ(counting.windows.boxes.back(), "Quellar 2000|Windows refused to reboot:\rAccess is denied.");
+    EXPECT_EQ(counting.windows.store["Startup\\Disable"], "1");
+    EXPECT_EQ((std::vector<std::uint32_t>{1, 2}),
+              (std::vector<std::uint32_t>{program.windows.sessionEnds.at(0), counting.windows.sessionEnds.at(0)}));
 }
 
-TEST(Countdown, WhenWindowsRefusesAtZeroDisableStaysTicked) {
-    Started program;
-    program.windows.refusal = "Access is denied.";
-    program.windows.texts[ControlId::lstAdvanced] = "Reboot";
-    program.windows.texts[ControlId::txtCounter] = "1";
-    program.form.timCounter_Timer();
-    EXPECT_EQ(program.windows.sessionEnds, std::vector<std::uint32_t>{2});
-    EXPECT_EQ(program.windows.boxes.back(), "Quellar 2000|Windows refused to reboot:\rAccess is denied.");
-    EXPECT_EQ(program.windows.values[ControlId::chkDisable], 1);
-    EXPECT_EQ(program.windows.store["Startup\\Disable"], "1");
+// As a screen reader should announce them, which it cannot guess: the box
+// and the list by the words beside them, the links as links.
+TEST(ScreenReaders, BoxesAreNamedByTheirLabelsAndLinksAreLinks) {
+    const std::map<ControlId, std::string> announced = {{ControlId::txtCounter, "Time remaining (in seconds)"},
+                                                        {ControlId::lstAdvanced, "Shutdown method"},
+                                                        {ControlId::hypHelp, "Help, link"},
+                                                        {ControlId::HlblURL, "http://quellar.example/, link"}};
+    EXPECT_EQ(Started().windows.spoken, announced);
 }
 
 }  // namespace

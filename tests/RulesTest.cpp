@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "actions/Rules.h"
+#include "app/Layout.h"
 #include "app/Captions.h"
 #include "countdown/Seconds.h"
 #include "countdown/TickSchedule.h"
@@ -123,6 +124,14 @@ TEST(Rules, TrayRecordAndItsTip) {
     EXPECT_EQ(std::string(record.szTip, 64), "Quellar 2000 v2.40" + std::string(1, '\0') + std::string(45, ' '));
     const modSysTray::TrayIconRecord cut = modSysTray::MakeTrayRecord(1, 2, std::string(70, 'x'));
     EXPECT_EQ(std::string(cut.szTip, 64), std::string(63, 'x') + std::string(1, '\0'));
+}
+
+// Blue on High Contrast Black is unreadable: the scheme's colours there.
+TEST(Rules, LinksTakeHighContrastColours) {
+    EXPECT_EQ(LinkColourFor(false, true), LinkColour::ClassicBlue);
+    EXPECT_EQ(LinkColourFor(false, false), LinkColour::ClassicBlue);
+    EXPECT_EQ(LinkColourFor(true, true), LinkColour::SchemeLinks) << "98 and 2000 on";
+    EXPECT_EQ(LinkColourFor(true, false), LinkColour::SchemeText) << "95 and NT 4.0";
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 // Windows refusing to end the session).
 #pragma once
 
-#include <deque>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -15,19 +14,11 @@
 
 namespace quellar {
 
-// The program ended its process.
-struct ProgramEnded : std::runtime_error {
-    ProgramEnded() : std::runtime_error("the program ended") {}
-};
-
 class WindowsDouble final : public Platform {
 public:
     // The window as the control table makes it.
     WindowsDouble() {
-        for (std::size_t i = 0; i < kControlCount; ++i) {
-            texts[ControlTable()[i].id] = ControlTable()[i].text;
-            disabled[ControlTable()[i].id] = !ControlTable()[i].enabled;
-        }
+        for (std::size_t i = 0; i < kControlCount; ++i) texts[ControlTable()[i].id] = ControlTable()[i].text;
     }
 
     // Windows' part, set by a test before it acts.
@@ -35,18 +26,16 @@ public:
     int dpi = 96;
     bool firstShowMinimised = false;  // started from a "Run: Minimized" shortcut
     bool shellTakesIcons = true;
-    std::string refusal;             // why Windows refuses to end the session; empty: it does not
-    std::deque<int> answers;         // to the boxes, in turn; none left: No
-    std::deque<MenuId> menuChoices;  // from the tray menu, in turn; none left: nothing chosen
+    std::string refusal;  // why Windows refuses to end the session; empty: it does not
 
     // What the program did.
     std::map<ControlId, std::string> texts;
     std::map<ControlId, int> values, intervals;
-    std::map<ControlId, bool> disabled;
     std::map<MenuId, bool> ticks;
-    std::map<MenuId, std::string> menuCaptions;
+    std::string ticksShown;                    // the menu's Force and Disable ticks, "F,D", as it last opened
+    std::map<ControlId, std::string> spoken;   // "name" or "name, link", as a screen reader would say
     std::map<std::string, std::string> store;  // "section\key"
-    std::vector<std::string> boxes;            // "title|prompt" of every box shown
+    std::vector<std::string> boxes;            // "title|prompt" of every box shown; each answered No
     std::vector<std::uint32_t> sessionEnds;    // the flags of every request
     int menusOpened = 0;
     WindowState state = WindowState::Normal;
@@ -55,22 +44,22 @@ public:
 
     std::string Text(ControlId c) override { return texts[c]; }
     void SetText(ControlId c, const std::string& text) override { texts[c] = text; }
-    void SetEnabled(ControlId c, bool enabled) override { disabled[c] = !enabled; }
+    void SetEnabled(ControlId, bool) override {}
     int Value(ControlId c) override { return values[c]; }
     void SetValue(ControlId c, int value) override { values[c] = value; }
     void AddItem(ControlId, const std::string&) override {}
     void SetInterval(ControlId timer, int ms) override { intervals[timer] = ms; }
     void SetLinkTarget(ControlId, const std::string&) override {}
+    void SetSpokenName(ControlId c, const std::string& name, SpokenRole role) override {
+        spoken[c] = name + (role == SpokenRole::Link ? ", link" : "");
+    }
 
     bool Checked(MenuId item) override { return ticks[item]; }
     void SetChecked(MenuId item, bool checked) override { ticks[item] = checked; }
-    void SetMenuCaption(MenuId item, const std::string& caption) override { menuCaptions[item] = caption; }
-    MenuId PopupMenu(MenuId menu) override {
-        ++menusOpened;
-        if (menuChoices.empty()) return menu;
-        const MenuId chosen = menuChoices.front();
-        menuChoices.pop_front();
-        return chosen;
+    void SetMenuCaption(MenuId, const std::string&) override {}
+    MenuId PopupMenu(MenuId menu) override {  // closed with nothing chosen
+        ticksShown = std::to_string(ticks[MenuId::mPopForce]) + "," + std::to_string(ticks[MenuId::mPopDisable]);
+        return ++menusOpened, menu;
     }
     void CloseMenu() override {}
 
@@ -103,10 +92,7 @@ public:
 
     int MsgBox(const std::string& prompt, BoxStyle, const std::string& title) override {
         boxes.push_back(title + "|" + prompt);
-        if (answers.empty()) return 7;  // No
-        const int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return 7;  // No
     }
     void BringBoxToFront() override {}
     bool PrevInstance() override { return false; }
@@ -114,10 +100,10 @@ public:
     void SetAppTitle(const std::string&) override {}
     bool AppActivate(const std::string&) override { return false; }
     std::string CurDir() override { return "C:\\Quellar"; }
-    void EndProcess() override { throw ProgramEnded(); }
+    void EndProcess() override { throw std::logic_error("the program ended its process"); }
 
-    std::string UpperCase(const std::string& text) override { return Mapped(text, 'a', 'z', -32); }
-    std::string LowerCase(const std::string& text) override { return Mapped(text, 'A', 'Z', 32); }
+    std::string UpperCase(const std::string& text) override { return text; }
+    std::string LowerCase(const std::string& text) override { return text; }
     bool IsLeadByte(char) override { return false; }
 
     bool SaveSetting(const std::string&, const std::string& section, const std::string& key,
@@ -154,13 +140,6 @@ public:
         return icon = true;
     }
     void DeleteTrayIcon(const modSysTray::TrayIconRecord&) override { icon = false; }
-
-private:
-    static std::string Mapped(std::string text, char first, char last, int by) {
-        for (char& c : text)
-            if (c >= first && c <= last) c = static_cast<char>(c + by);
-        return text;
-    }
 };
 
 }  // namespace quellar

@@ -4,11 +4,14 @@
 
 #include <windows.h>
 
+#include "app/Layout.h"
+
 namespace quellar {
 namespace win32 {
 
-// The link's caption in blue on the button face, with the focus rectangle
-// around it while it has the keyboard focus.
+// The link's caption in blue (or High Contrast's colours) on the button face,
+// with the focus rectangle around it while it has the keyboard focus and the
+// keyboard cues are shown.
 void DrawLink(const DRAWITEMSTRUCT& item);
 
 }  // namespace win32

@@ -209,6 +209,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
             break;
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        // Only top-level windows hear of new system colours (a High Contrast
+        // scheme): the tab strip, a common control, is told, and all is redrawn.
+        case WM_SYSCOLORCHANGE:
+            SendMessageA(Control(ControlId::SSTabQuellar), message, wParam, lParam);
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            return 0;
         case WM_ACTIVATEAPP:
             if (!wParam) InputGuard::Forget();
             return 0;

@@ -16,6 +16,8 @@ add_executable(Quellar WIN32
   platform/win32/ShutdownPrivilege.cpp
   platform/win32/Registry.cpp
   platform/win32/Shell32.cpp
+  platform/win32/Com.cpp
+  platform/win32/SpokenNames.cpp
   resources/Quellar.rc
 )
 # The version resource and the manifest carry the project's version; the help

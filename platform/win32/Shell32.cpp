@@ -1,7 +1,6 @@
 #include "platform/win32/Shell32.h"
 
-#include <objbase.h>
-
+#include "platform/win32/Com.h"
 #include "platform/win32/Exports.h"
 
 namespace quellar {
@@ -27,16 +26,9 @@ BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA* data) {
 }
 
 // The shell may hand the opening to a COM handler (a browser registered that
-// way), which needs COM set up on the calling thread first. Looked up, like
-// the shell: Windows 95 without DCOM lacks CoInitializeEx.
-bool ComReady() {
-    const auto initialise = Export<decltype(&::CoInitializeEx)>(LoadLibraryA("ole32.dll"), "CoInitializeEx");
-    return initialise && SUCCEEDED(initialise(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-}
-
+// way), which needs COM set up on the calling thread first.
 void OpenTarget(HWND owner, const char* target) {
-    static const bool comReady = ComReady();  // once, for the life of the process
-    static_cast<void>(comReady);
+    ComReady();
     static const auto execute = Find<decltype(&::ShellExecuteA)>("ShellExecuteA");
     if (execute) execute(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -27,6 +27,7 @@ public:
     void AddItem(ControlId list, const std::string& item) override;
     void SetInterval(ControlId timer, int milliseconds) override;
     void SetLinkTarget(ControlId link, const std::string& target) override;
+    void SetSpokenName(ControlId control, const std::string& name, SpokenRole role) override;
     bool Checked(MenuId item) override;
     void SetChecked(MenuId item, bool checked) override;
     void SetMenuCaption(MenuId item, const std::string& caption) override;

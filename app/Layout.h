@@ -115,12 +115,12 @@ struct MenuSpec {
     const char* caption;  // "-" is a separator line
 };
 
-const MenuSpec* MenuTable();
+const MenuSpec* MenuTable();  // kMenuCount entries: the menu itself, then its items top to bottom
 
 // The links' text: the classic blue, but in High Contrast the scheme's own
 // colour for links, or for text on systems that have none (95, NT 4.0).
 enum class LinkColour { ClassicBlue, SchemeLinks, SchemeText };
-LinkColour LinkColourFor(bool highContrast, bool systemHasLinkColour);  // kMenuCount entries: the menu itself, then its items top to bottom
+LinkColour LinkColourFor(bool highContrast, bool systemHasLinkColour);
 
 struct FormSpec {
     const char* caption;

@@ -109,7 +109,8 @@ public:
     // reboot, power down, force); Windows only starts doing so. False, with
     // the system's own words for why, when Windows refuses.
     virtual bool EndSession(std::uint32_t flags, std::string& whyRefused) = 0;
-    // False when the shell did not take the icon (it refuses while it is busy).
+    // True when the shell shows the icon afterwards, added now or before;
+    // false when it refused (it does while it is busy).
     virtual bool AddTrayIcon(const modSysTray::TrayIconRecord& record) = 0;
     virtual void DeleteTrayIcon(const modSysTray::TrayIconRecord& record) = 0;
 

@@ -97,6 +97,7 @@ const Scenario kRows[] = {
     {"tray", "a key pressed after the question opened answers it", "put:Minimise=1 start traymenu:s ask:shutdown sleep:1 key:y exit:1"},
     {"tray", "Exit leaves Minimise on", "start minimise hidden traymenu:x ended noicon store:0,0,1"},
     {"tray", "a new taskbar gets the icon again", "start taskbar noicon minimise icon taskbar icon"},
+    {"tray", "a TaskbarCreated that another program sends leaves the window in the tray", "put:Minimise=1 start hidden icon taskbar:sent sleep:3 hidden icon"},
     {"tray", "under a question the icon opens no menu, and No stays No", "put:Minimise=1 start traymenu:s ask:shutdown trayicon:right nomenu post:517 nomenu answer:no running hidden"},
     {"tray", "under a question only its Yes acts", "put:Minimise=1 start traymenu:s ask:shutdown trayicon:double post:517 nomenu answer:yes exit:1"},
 

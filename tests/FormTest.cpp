@@ -90,6 +90,8 @@ TEST(Tray, WhileTheShellRefusesTheIconTheWindowStaysOnTheTaskbar) {
     program.form.timTray_Timer();
     EXPECT_TRUE(!program.windows.visible && program.windows.icon) << "taken at last";
     EXPECT_EQ(program.windows.intervals[ControlId::timTray], 0);
+    program.form.Form_TaskbarCreated();  // sent by another program: the icon is still there
+    EXPECT_TRUE(!program.windows.visible && program.windows.intervals[ControlId::timTray] == 0);
     // A new taskbar that refuses the icon again brings the button back.
     program.windows.icon = program.windows.shellTakesIcons = false;
     program.form.Form_TaskbarCreated();

@@ -133,9 +133,10 @@ public:
         whyRefused = refusal;
         return refusal.empty();
     }
-    // The shell refuses an icon it already shows, and a record without a window.
+    // The shell refuses a record without a window.
     bool AddTrayIcon(const modSysTray::TrayIconRecord& record) override {
-        if (icon || !shellTakesIcons || record.cbSize == 0 || record.hWnd == 0) return false;
+        if (icon) return true;
+        if (!shellTakesIcons || record.cbSize == 0 || record.hWnd == 0) return false;
         iconRecord = record;
         return icon = true;
     }

@@ -82,9 +82,12 @@ bool Win32Platform::EndSession(std::uint32_t flags, std::string& whyRefused) {
     return false;
 }
 
+// The shell also refuses to add an icon it shows already (a TaskbarCreated
+// that another program sent, say): a change to it is accepted exactly when
+// it is there.
 bool Win32Platform::AddTrayIcon(const modSysTray::TrayIconRecord& record) {
     NOTIFYICONDATAA native = ToNative(record);
-    return NotifyIcon(NIM_ADD, &native) != FALSE;
+    return NotifyIcon(NIM_ADD, &native) || NotifyIcon(NIM_MODIFY, &native);
 }
 
 void Win32Platform::DeleteTrayIcon(const modSysTray::TrayIconRecord& record) {

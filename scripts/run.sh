@@ -44,12 +44,8 @@ if [ ! -f "$WINEPREFIX/.quellar-prefix" ]; then
   boot_log=$(mktemp "${TMPDIR:-/tmp}/quellar-boot.XXXXXX")
   wine_session_boot "$WINEPREFIX" "$boot_log" || { rm -f "$boot_log"; exit 1; }
   rm -f "$boot_log"
-  # Wine's taskbar with its tray on a desktop of its own, where there is no
-  # window manager to show the tray.
-  if [ -n "$xvfb_pid" ]; then
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
-  fi
+  # Inside Xvfb there is no window manager to show the tray.
+  if [ -n "$xvfb_pid" ]; then wine_session_desktop || true; fi
   timeout 60 wineserver -w || true
   touch "$WINEPREFIX/.quellar-prefix"
 fi

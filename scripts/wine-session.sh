@@ -4,8 +4,8 @@
 #
 #   wine_session_start WORKDIR TEMPLATE   exports DISPLAY, WINEPREFIX and friends
 #   wine_session_stop                     ends the prefix's processes and Xvfb
-#
-#   wine_session_boot PREFIX LOG         makes a new prefix, and proves it runs
+#   wine_session_boot PREFIX LOG          makes a new prefix, and proves it runs
+#   wine_session_desktop                  makes Wine's virtual desktop, with its tray, the default
 #
 # Every wait is bounded; the caller should call wine_session_stop from an
 # EXIT trap. `wine` is the loader this host runs (wine-host.sh).
@@ -80,6 +80,13 @@ wine_session_boot() {  # prefix log
     return 70
 }
 
+# Wine's taskbar with its tray on a desktop of its own, shared by every
+# process of the prefix, where no window manager shows a tray.
+wine_session_desktop() {
+    timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 &&
+        timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
+}
+
 # The template is booted once per Wine installation and reused by copying.
 # One from another installation, or without its system folder, is made anew.
 wine_session_template_good() {  # template installation
@@ -99,9 +106,7 @@ wine_session_template() {
         fresh=$(mktemp -d "$template.new.XXXXXX")
         if ! wine_session_boot "$fresh" "$fresh.boot.log" || ! (
             export WINEPREFIX=$fresh
-            timeout 30 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 &&
-                timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1 &&
-                timeout 60 wineserver -w
+            wine_session_desktop && timeout 60 wineserver -w
         ); then
             wine_session_end_prefix "$fresh"
             rm -rf "$fresh" "$fresh.boot.log"

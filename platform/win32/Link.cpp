@@ -1,8 +1,9 @@
 #include "platform/win32/Link.h"
 
+#include "app/Layout.h"
+
 namespace quellar {
 namespace win32 {
-
 namespace {
 
 // Blue on black would be unreadable in High Contrast Black: the scheme's

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include "app/Layout.h"
-
 namespace quellar {
 namespace win32 {
 

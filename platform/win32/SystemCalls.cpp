@@ -22,10 +22,11 @@ std::string NameFrom(BOOL(WINAPI* read)(LPSTR, LPDWORD)) {
     return read(buffer, &size) ? std::string(buffer) : std::string();
 }
 
-// The shell gets its own record, filled field by field: on 64-bit Windows its
-// handles are wider than the program's 88-byte record.
 // Checked where the 32-bit release is compiled, whatever host builds it.
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88, "the first form is 88 bytes on 32-bit Windows");
+
+// The shell gets its own record, filled field by field: on 64-bit Windows its
+// handles are wider than the program's 88-byte record.
 NOTIFYICONDATAA ToNative(const modSysTray::TrayIconRecord& record) {
     NOTIFYICONDATAA native{};
     native.cbSize = record.cbSize == sizeof record ? NOTIFYICONDATAA_V1_SIZE : record.cbSize;

@@ -8,5 +8,6 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   add_test(NAME bench_countdown COMMAND ${bench_run} countdown.sh ${QUELLAR_WIN64_BUILD_DIR})
   add_test(NAME bench_idle COMMAND ${bench_run} idle.sh ${QUELLAR_WIN64_BUILD_DIR})
   set_tests_properties(bench_footprint bench_countdown bench_idle PROPERTIES TIMEOUT 400 LABELS bench
-    ENVIRONMENT "E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template")
+    FIXTURES_REQUIRED wine_template
+    ENVIRONMENT "QUELLAR_RELAY=$<TARGET_FILE:quellar_relay>;E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template")
 endif()

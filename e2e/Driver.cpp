@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <vector>
 
 #include "app/Layout.h"
@@ -27,6 +29,11 @@ Program Start(const std::string& exe) {
     program.pid = info.dwProcessId;
     WaitFor([&] { return (program.main = TopLevel(program.pid, quellar::ids::kMainClass)) || !Running(program); },
             kStartMs);
+    // The exe's header says how large its image is; the window's instance
+    // says where the image lies, also if it was moved from its usual place.
+    std::ifstream file(exe, std::ios::binary);
+    relay::ReadImage({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()}, program.image);
+    if (program.main) program.image.base = GetWindowLongPtrA(program.main, GWLP_HINSTANCE);
     return program;
 }
 
@@ -297,32 +304,36 @@ bool ShownIcon(std::string& tip, RECT& place) {
 }
 
 // The relay trace of every traced process goes to the driver's standard
-// error, which run-group.sh keeps in C:\trace.log; read as it grows. Its
-// lines begin "pid:thread:Call ".
-namespace {
-
-std::string Traced(DWORD pid, bool messages) {
-    static std::string seen;
+// error, which run-group.sh keeps in C:\trace.log; read as it grows.
+const std::vector<relay::Line>& Traced(DWORD pid) {
+    static std::map<DWORD, std::vector<relay::Line>> lines;
+    static std::streamoff read = 0;
+    static std::string unfinished;
     std::ifstream trace("C:\\trace.log", std::ios::binary);
-    trace.seekg(static_cast<std::streamoff>(seen.size()));
-    seen.append(std::istreambuf_iterator<char>(trace), std::istreambuf_iterator<char>());
-    char prefix[16];
-    wsprintfA(prefix, "\n%04x:", pid);
-    std::string found;
-    for (std::size_t at = seen.find(prefix); at != std::string::npos; at = seen.find(prefix, at + 1)) {
-        const std::string line = seen.substr(at + 1, seen.find('\n', at + 1) - at - 1);
-        const std::size_t call = line.find(":Call ") + 6;
-        const std::size_t open = line.find('(', call);
-        if (call <= 5) continue;
-        if (messages && line.compare(call, 12, "window proc ") == 0) found += line.substr(open) + "\n";
-        if (!messages && line.find('.', call) < open && line.find(' ', call) > open) found += line.substr(call) + "\n";
+    trace.seekg(read);
+    const std::string more{std::istreambuf_iterator<char>(trace), std::istreambuf_iterator<char>()};
+    read += static_cast<std::streamoff>(more.size());
+    unfinished += more;
+    std::size_t from = 0;
+    for (std::size_t end; (end = unfinished.find('\n', from)) != std::string::npos; from = end + 1) {
+        relay::Line line;
+        if (relay::Read(unfinished.substr(from, end - from), line)) lines[line.pid].push_back(line);
     }
-    return found;
+    unfinished.erase(0, from);
+    return lines[pid];
 }
 
-}  // namespace
+std::vector<relay::Line> OwnCalls(const Program& program) {
+    std::vector<relay::Line> own;
+    for (const relay::Line& line : Traced(program.pid))
+        if (!line.function.empty() && line.hasCaller && relay::Inside(program.image, line.caller)) own.push_back(line);
+    return own;
+}
 
-std::string TracedCalls(DWORD pid) { return Traced(pid, false); }
-std::string TracedMessages(DWORD pid) { return Traced(pid, true); }
+std::string Listed(const std::vector<relay::Line>& calls) {
+    std::string listed;
+    for (const relay::Line& line : calls) listed += line.call ? line.text + "\n" : "";
+    return listed;
+}
 
 }  // namespace e2e

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "e2e/Relay.h"
+
 namespace e2e {
 
 constexpr DWORD kPatienceMs = 5000;  // how long a check waits for what it expects
@@ -29,6 +31,7 @@ struct Program {
     HANDLE process = nullptr;
     DWORD pid = 0;
     HWND main = nullptr;  // its main window, shown or hidden
+    relay::Image image;   // where its exe lies in its memory
 };
 // Started from its own folder; main is null when no window came.
 Program Start(const std::string& exe);
@@ -84,10 +87,13 @@ void RemoveIcon(HWND main);
 // The one icon Wine's taskbar shows, its tip and place; false unless exactly one.
 bool ShownIcon(std::string& tip, RECT& place);
 
-// The process's calls of the traced functions, "dll.Function(arguments) ...",
-// one a line, from the relay trace that run-group.sh keeps.
-std::string TracedCalls(DWORD pid);
-// The messages its window procedures got, "(hwnd=H,msg=NAME,..." one a line.
-std::string TracedMessages(DWORD pid);
+// The process's lines of the relay trace that run-group.sh keeps, in order:
+// its calls of the traced functions, and the messages its window procedures got.
+const std::vector<relay::Line>& Traced(DWORD pid);
+// Of those, the calls the program made itself, from inside its own image:
+// Wine's libraries call traced functions on its threads too.
+std::vector<relay::Line> OwnCalls(const Program& program);
+// What the program's traced calls were, for a failure's message.
+std::string Listed(const std::vector<relay::Line>& calls);
 
 }  // namespace e2e

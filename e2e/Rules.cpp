@@ -41,10 +41,9 @@ int OpenBoxes(const Program& program) {
 std::size_t Exits(Run& run) {
     std::size_t count = 0;
     for (const Program& copy : run.copies) {
-        const std::string calls = copy.pid ? TracedCalls(copy.pid) : "";
-        for (std::size_t at = calls.find("ExitWindowsEx("); at != std::string::npos;
-             at = calls.find("ExitWindowsEx(", at + 1))
-            ++count;
+        // Whoever in the process made the call: a rule counts them all.
+        const std::vector<relay::Line> none, &lines = copy.pid ? Traced(copy.pid) : none;
+        for (std::size_t at = 0; (at = relay::Find(lines, "ExitWindowsEx", {}, at)) != relay::kNone; ++at) ++count;
     }
     return count;
 }

@@ -10,6 +10,13 @@
 
 namespace e2e {
 
+// How long a check that nothing happens waits: four times the slowest box or
+// menu this run saw appear after its step, so that it grows with the host's
+// load, and at least 1 s (a program that ends does so sooner still). In five
+// `make test` runs on a 2-core host the slowest took 0.4 s, 0.83 s with 8
+// groups at once.
+DWORD QuietMs();
+
 struct Run {
     std::string exe;    // the build under test
     Program copies[2];  // the first copy and a second one
@@ -39,12 +46,10 @@ struct Run {
     bool Expect(Condition condition, const std::string& failure, DWORD ms = kPatienceMs) {
         return Check(WaitFor(condition, ms), failure);
     }
-    // A check that nothing happens waits this long. In five `make test` runs
-    // on a 2-core host a box or menu showed at most 0.4 s after the step that
-    // opened it, and 0.83 s with 8 groups at once (the figures line says how
-    // long it took each time); a program that ends does so sooner still.
-    bool Quiet(bool ok, const std::string& failure) { return Sleep(kQuietMs), Check(ok, failure); }
-    static constexpr DWORD kQuietMs = 2000;
+    DWORD countdownAt = 0;  // when Start was last clicked
+    // A check that nothing happens waits until anything that was coming would
+    // have come (QuietMs), then checks.
+    bool Quiet(bool ok, const std::string& failure) { return Sleep(QuietMs()), Check(ok, failure); }
 };
 
 // The slowest start of the program and the slowest box or menu to appear so
@@ -66,6 +71,7 @@ bool Opened(Run& run, const std::string& target);
 bool IconLoaded(Run& run, int size);
 bool LetsThrough(Run& run, const std::string& message);
 bool Heard(Run& run, const std::string& control, const std::string& message);
+bool WhyRefused(Run& run, std::string& words);
 
 // A script's steps, phrases replaced by what they stand for (Phrases.cpp).
 std::vector<std::string> Steps(const std::string& script);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -100,7 +101,27 @@ std::string Underlined(HWND main) {
 }
 
 bool Click(Run& run, const std::string& name) {
-    return run.Check(ClickOn(run.main(), run.control(name)), "no " + name);
+    const bool clicked = ClickOn(run.main(), run.control(name));
+    if (name == "cmdStart") run.countdownAt = GetTickCount();
+    return run.Check(clicked, "no " + name);
+}
+
+// The seconds box of a countdown started with this text shows it until the
+// first tick, then the whole seconds left. A slow host reads it late: it may
+// have ticked since Start was clicked, once a second, or once less where the
+// program took Start late. It is read once the countdown runs, and once only,
+// since a box that counts passes through every number.
+bool Counting(Run& run, const std::string& started) {
+    if (!run.Expect([&] { return IsWindowEnabled(run.control("cmdAbort")); }, "no countdown")) return false;
+    const std::string text = Text(run.control("txtCounter"));
+    const DWORD since = GetTickCount() - run.countdownAt;
+    const long whole = std::lround(std::atof(started.c_str()));
+    const long first = std::max(0L, static_cast<long>(since / 1000) - 1);
+    const long last = static_cast<long>((since + 100) / 1000);
+    bool shows = false;
+    for (long ticks = first; ticks <= last; ++ticks)
+        shows = shows || text == (ticks == 0 ? started : std::to_string(whole - ticks));
+    return run.Check(shows, "it reads " + text + ", " + std::to_string(since) + " ms after Start");
 }
 
 bool ClickIcon(Run& run, bool right) {
@@ -277,12 +298,14 @@ const Verb kChecks[] = {
     {"ask", "TITLE|TEXT|NAME", "the program asks this, with Yes and No; NAME: log off, shutdown, reboot, power down, closing", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
     {"notice", "TITLE|TEXT", "the program tells this, with OK", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDOK}); }},
-    {"nobox", "[TITLE]", "no box of the program is open, nor opens within 2 s (Run::kQuietMs)", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
+    {"refused", "VERB", "the program tells that Windows refused to VERB, in the system's words for the code its ExitWindowsEx left", [](Step c) -> bool { std::string why; return WhyRefused(c.r, why) && Asks(c.r, "Quellar 2000|Windows refused to " + c.a.text + ":\r" + why, {IDOK}); }},
+    {"nobox", "[TITLE]", "no box of the program is open, nor opens before QuietMs() has passed", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
     {"menu", "", "the tray menu is open", [](Step c) -> bool { return Shows(c.r, [&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},
-    {"nomenu", "", "no menu is open, nor opens within 2 s", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
+    {"nomenu", "", "no menu is open, nor opens before QuietMs() has passed", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32768", "", true), "a menu is open"); }},
     {"is", "CHECKBOX=0|1", "the check box's state", [](Step c) -> bool { return c.r.Expect([&] { return Checked(c.r, c.a.name) == c.a.value; }, c.a.text + " but is " + Checked(c.r, c.a.name)); }},
     {"caption", "TEXT", "the window's caption", [](Step c) -> bool { return c.r.Expect([&] { return Text(c.r.main()) == c.a.text; }, "it reads " + Text(c.r.main())); }},
     {"underlined", "LETTERS", "the letters underlined in the window's buttons and boxes, in order", [](Step c) -> bool { return c.r.Expect([&] { return Underlined(c.r.main()) == c.a.text; }, "they are " + Underlined(c.r.main())); }},
+    {"counting", "TEXT", "the seconds box of the countdown started with TEXT: TEXT until the first tick, then the seconds left", [](Step c) -> bool { return Counting(c.r, c.a.text); }},
     {"text", "CONTROL=TEXT", "the control's text", [](Step c) -> bool { return c.r.Expect([&] { return Text(c.r.control(c.a.name)) == c.a.value; }, Text(c.r.control(c.a.name))); }},
     {"enabled", "CONTROL=0|1", "the control is enabled, or not", [](Step c) -> bool { return c.r.Expect([&] { return IsWindowEnabled(c.r.control(c.a.name)) == (c.a.value == "1"); }, c.a.text); }},
     {"store", "F,D,M", "the stored Force, Disable, Minimise texts; ~ absent", [](Step c) -> bool { return c.r.Expect([&] { return StoredOptions() == c.a.text; }, "the store holds " + StoredOptions()); }},
@@ -292,7 +315,7 @@ const Verb kChecks[] = {
     {"icon", "", "the tray icon is there", [](Step c) -> bool { return c.r.Expect([&] { return IconPresent(c.r.main()); }, "no icon"); }},
     {"noicon", "", "no tray icon", [](Step c) -> bool { return c.r.Expect([&] { return !IconPresent(c.r.main()); }, "an icon"); }},
     {"tip", "TEXT", "the shown icon's tip", [](Step c) -> bool { return c.r.Expect([&] { return IconTip() == c.a.text; }, "the tip reads " + IconTip()); }},
-    {"running", "", "the program still runs, and 2 s later too", [](Step c) -> bool { return c.r.Quiet(Running(c.r.program()), "it ended"); }},
+    {"running", "", "the program still runs, and QuietMs() later too", [](Step c) -> bool { return c.r.Quiet(Running(c.r.program()), "it ended"); }},
     {"ended", "", "the program has ended", [](Step c) -> bool { return c.r.Expect([&] { return !Running(c.r.program()); }, "still running"); }},
     {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
@@ -339,6 +362,8 @@ void CleanUp(Run& run) {
 }
 
 }  // namespace
+
+DWORD QuietMs() { return std::max<DWORD>(1000, 4 * slowestShowMs); }
 
 std::string SlowestWaits() {
     char line[96];

@@ -1,71 +1,51 @@
 // The checks that read the program's calls in the relay trace, which shows
-// plain arguments (not what structures hold) as numbers, and texts quoted
-// with each backslash doubled. The 64-bit trace shows a 32-bit argument as
-// the register it came in, with whatever its upper half held: numbers are
-// compared in their lower 32 bits.
+// plain arguments (not what structures hold) as numbers, and texts. Only the
+// program's own calls count: Wine's libraries call some of the same
+// functions on its thread (CoInitializeEx among them).
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
+#include <algorithm>
 
 #include "e2e/Run.h"
 
 namespace e2e {
 namespace {
 
-constexpr unsigned long long kAny = ~0ull;
-constexpr std::size_t kNone = std::string::npos;
+using relay::Find;
+using relay::kAny;
+using relay::kNone;
+using Calls = std::vector<relay::Line>;
 
-// Where the first call of the function at or after `from` begins, whose
-// leading arguments are these (kAny: any); kNone when there is none.
-std::size_t Call(const std::string& calls, const std::string& function,
-                 std::initializer_list<unsigned long long> args = {}, std::size_t from = 0) {
-    const std::string opening = "." + function + "(";
-    for (std::size_t at = calls.find(opening, from); at != kNone; at = calls.find(opening, at + 1)) {
-        const char* field = calls.c_str() + at + opening.size();
-        bool same = true;
-        for (const unsigned long long wanted : args) {
-            char* end = nullptr;
-            const unsigned long long value = std::strtoull(field, &end, 16) & 0xFFFFFFFF;
-            same = same && end != field && (wanted == kAny || value == wanted);
-            const char* comma = std::strchr(end, ',');
-            field = comma ? comma + 1 : end;
-        }
-        if (same) return at;
-    }
-    return kNone;
-}
-
-// Waits until the program's traced calls show what is wanted.
+// Waits until the program's own traced calls show what is wanted.
 template <class Shows>
 bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
-    const DWORD pid = run.program().pid;
-    const bool shown = WaitFor([&] { return shows(TracedCalls(pid)); }, ms);
-    return run.Check(shown, "its calls were:\n" + TracedCalls(pid));
+    const bool shown = WaitFor([&] { return shows(OwnCalls(run.program())); }, ms);
+    return run.Check(shown, "its calls were:\n" + Listed(OwnCalls(run.program())));
 }
 
 }  // namespace
 
 bool Exited(Run& run, int flags) {
     return run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000) &&
-           Traced(run, [&](const std::string& calls) {
-               const std::size_t at = Call(calls, "ExitWindowsEx");
-               return at != kNone && at == Call(calls, "ExitWindowsEx", {static_cast<unsigned>(flags), 0xFFFFFFFF}) &&
-                      Call(calls, "ExitWindowsEx", {}, at + 1) == kNone &&
-                      Call(calls, "Shell_NotifyIconA", {NIM_DELETE}, at) != kNone;
+           Traced(run, [&](const Calls& calls) {
+               const std::size_t at = Find(calls, "ExitWindowsEx");
+               return at != kNone && at == Find(calls, "ExitWindowsEx", {static_cast<unsigned>(flags), 0xFFFFFFFF}) &&
+                      Find(calls, "ExitWindowsEx", {}, at + 1) == kNone &&
+                      Find(calls, "Shell_NotifyIconA", {NIM_DELETE}, at) != kNone;
            });
 }
 
 // Enabled: the privilege looked up by its name, then the token adjusted
 // without disabling every privilege, all before ExitWindowsEx.
 bool Privilege(Run& run, bool enabled) {
-    return Traced(run, [&](std::string calls) {
-        calls.resize(std::min(calls.size(), Call(calls, "ExitWindowsEx")));
-        const std::size_t asked = calls.find("\"SeShutdownPrivilege\"");
-        return enabled ? asked != kNone && Call(calls, "AdjustTokenPrivileges", {kAny, FALSE}, asked) != kNone
-                       : asked == kNone && Call(calls, "OpenProcessToken") == kNone;
+    return Traced(run, [&](Calls calls) {
+        calls.resize(std::min(calls.size(), Find(calls, "ExitWindowsEx")));
+        std::size_t asked = Find(calls, "LookupPrivilegeValueA");
+        while (asked != kNone && calls[asked].arguments.at(1).text != "SeShutdownPrivilege")
+            asked = Find(calls, "LookupPrivilegeValueA", {}, asked + 1);
+        return enabled ? asked != kNone && Find(calls, "AdjustTokenPrivileges", {kAny, FALSE}, asked) != kNone
+                       : asked == kNone && Find(calls, "OpenProcessToken") == kNone;
     });
 }
 
@@ -96,41 +76,63 @@ bool HoldsShutdownPrivilege(Run& run) {
 
 // The shell asked to open the target, with COM ready on the thread first.
 bool Opened(Run& run, const std::string& target) {
-    std::string quoted = " \"";
-    for (char c : target) quoted += c == '\\' ? "\\\\" : std::string(1, c);
-    return Traced(run, [&](const std::string& calls) {
-        const std::size_t com = Call(calls, "CoInitializeEx", {0, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE});
-        const std::size_t opened = Call(calls, "ShellExecuteA");
-        return com < opened && opened != kNone && calls.find(quoted + "\",", opened) != kNone;
+    return Traced(run, [&](const Calls& calls) {
+        const std::size_t com = Find(calls, "CoInitializeEx", {0, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE});
+        const std::size_t opened = Find(calls, "ShellExecuteA");
+        return com < opened && opened != kNone && calls[opened].arguments.size() > 2 &&
+               calls[opened].arguments[2].text == target;
     });
 }
 
 // LoadImageA(instance, 1, IMAGE_ICON, width, height, flags).
 bool IconLoaded(Run& run, int size) {
     const auto pixels = static_cast<unsigned>(size);
-    return Traced(run, [&](const std::string& calls) {
-        return Call(calls, "LoadImageA", {kAny, 1, IMAGE_ICON, pixels, pixels}) != kNone;
+    return Traced(run, [&](const Calls& calls) {
+        return Find(calls, "LoadImageA", {kAny, 1, IMAGE_ICON, pixels, pixels}) != kNone;
     });
 }
 
 // The control's window procedure got the message.
 bool Heard(Run& run, const std::string& control, const std::string& message) {
-    char wanted[80];
-    wsprintfA(wanted, "(hwnd=%016I64X,msg=%s,",
-              static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(run.control(control))), message.c_str());
+    const auto window = reinterpret_cast<std::uintptr_t>(run.control(control));
     const DWORD pid = run.program().pid;
-    return run.Expect([&] { return TracedMessages(pid).find(wanted) != std::string::npos; },
+    return run.Expect([&] { return relay::Heard(e2e::Traced(pid), window, message); },
                       control + " did not get " + message);
 }
 
 // The registered message let through to the main window by the filter that
 // Windows puts before an elevated program (ChangeWindowMessageFilterEx).
 bool LetsThrough(Run& run, const std::string& message) {
-    const auto window = static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(run.main()));
+    const auto window = reinterpret_cast<std::uintptr_t>(run.main());
     const UINT id = RegisterWindowMessageA(message.c_str());
-    return Traced(run, [&](const std::string& calls) {
-        return Call(calls, "ChangeWindowMessageFilterEx", {window, id, MSGFLT_ALLOW}) != kNone;
+    return Traced(run, [&](const Calls& calls) {
+        return Find(calls, "ChangeWindowMessageFilterEx", {window, id, MSGFLT_ALLOW}) != kNone;
     });
+}
+
+// Why Windows refused to end the session, in the system's own words for the
+// code that ExitWindowsEx left, which the program read at once and looked up:
+// the code depends on Wine and on the program's width, the words on the
+// session's language, so both come from the trace and the system.
+bool WhyRefused(Run& run, std::string& words) {
+    DWORD left = 0, looked = 0;
+    const bool traced = Traced(run, [&](const Calls& calls) {
+        const std::size_t failed = Find(calls, "ExitWindowsEx"), answer = relay::Returned(calls, failed);
+        const std::size_t read = relay::Returned(calls, Find(calls, "GetLastError", {}, answer));
+        const std::size_t format = Find(calls, "FormatMessageA", {}, read);
+        if (answer == kNone || read == kNone || format == kNone || calls[answer].result != FALSE) return false;
+        left = relay::Low(calls[read].result);
+        looked = relay::Low(calls[format].arguments.at(2).value);
+        return true;
+    });
+    char text[512] = "";
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, left, 0, text, sizeof text,
+                   nullptr);
+    words = text;
+    words.erase(words.find_last_not_of(" \r\n") + 1);
+    return traced &&
+           run.Check(looked == left, "it looked up " + std::to_string(looked) + ", not " + std::to_string(left)) &&
+           run.Check(!words.empty(), "the system has no words for " + std::to_string(left));
 }
 
 }  // namespace e2e

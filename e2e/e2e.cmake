@@ -6,8 +6,15 @@
 set(QUELLAR_WIN64_BUILD_DIR "" CACHE PATH "x86_64 build folder with Quellar.exe and quellar_e2e.exe")
 set(QUELLAR_WIN32_BUILD_DIR "" CACHE PATH "i686 build folder with the release Quellar.exe")
 
+# The scripts' reader of relay traces, the one the driver and its tests use.
+add_executable(quellar_relay e2e/relay_tool.cpp e2e/Relay.cpp)
+target_include_directories(quellar_relay PRIVATE ${CMAKE_SOURCE_DIR})
+
 if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   set(e2e ${CMAKE_CURRENT_LIST_DIR})
+  set(e2e_template ${CMAKE_BINARY_DIR}/wine-prefix-template)
+  add_test(NAME e2e_template COMMAND ${e2e}/template.sh ${e2e_template})
+  set_tests_properties(e2e_template PROPERTIES FIXTURES_SETUP wine_template TIMEOUT 400 LABELS e2e)
   foreach(group start actions keys tray closing countdown-a countdown-b countdown-c countdown-d dpi
           dpi-without-wine-fonts dpi-tray walk)
     foreach(bits 64 32)
@@ -15,7 +22,8 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
         COMMAND ${e2e}/run-group.sh ${QUELLAR_WIN64_BUILD_DIR} ${QUELLAR_WIN32_BUILD_DIR} ${group})
       # A host that runs no 32-bit programs skips the i686 groups, saying why.
       set_tests_properties(e2e_${group}_${bits} PROPERTIES TIMEOUT 240 LABELS e2e SKIP_RETURN_CODE 77
-        ENVIRONMENT "E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template;E2E_BITS=${bits};E2E_LOGS=${CMAKE_BINARY_DIR}/e2e-logs/${group}_${bits}")
+        FIXTURES_REQUIRED wine_template
+        ENVIRONMENT "QUELLAR_RELAY=$<TARGET_FILE:quellar_relay>;E2E_TEMPLATE=${e2e_template};E2E_BITS=${bits};E2E_LOGS=${CMAKE_BINARY_DIR}/e2e-logs/${group}_${bits}")
     endforeach()
   endforeach()
   add_test(NAME e2e_make_run COMMAND ${e2e}/make-run-test.sh ${QUELLAR_WIN64_BUILD_DIR})

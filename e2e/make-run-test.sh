@@ -20,7 +20,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 for round in 1 2; do
-    env -u DISPLAY -u WINEPREFIX "$here/../scripts/run.sh" "$1/Quellar.exe" >"$HOME/run.log" 2>&1 &
+    # A new account has none of these: without them run.sh takes the prefix above.
+    env -u DISPLAY -u WINEPREFIX -u QUELLAR_WINEPREFIX -u XDG_DATA_HOME -u WINEDEBUG \
+        "$here/../scripts/run.sh" "$1/Quellar.exe" >"$HOME/run.log" 2>&1 &
     run_pid=$!
     # run.sh names the display it started, and prepares the prefix once.
     for _ in $(seq 600); do
@@ -31,7 +33,7 @@ for round in 1 2; do
     display=$(sed -n 's/.*inside Xvfb on \(:[0-9]*\).*/\1/p' "$HOME/run.log")
     [[ -n $display && -f $prefix/.quellar-prefix ]] || { echo "round $round: make run failed:"; cat "$HOME/run.log"; exit 1; }
     cp "$1/quellar_e2e.exe" "$prefix/drive_c/"
-    (cd "$prefix/drive_c" && DISPLAY=$display WINEPREFIX=$prefix timeout 150 wine 'C:\quellar_e2e.exe' make-run) |
+    (cd "$prefix/drive_c" && DISPLAY=$display WINEPREFIX=$prefix WINEDEBUG=-all timeout 150 wine 'C:\quellar_e2e.exe' make-run) |
         tr -d '\r' | tee "$HOME/driver.log"
     grep -qx 'make-run: 1 scenarios, 0 failed' "$HOME/driver.log"
     timeout 60 tail --pid="$run_pid" -f /dev/null || { echo "round $round: run.sh did not end"; exit 1; }

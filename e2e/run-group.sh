@@ -3,16 +3,14 @@
 # display, a fresh prefix), torn down by PID whatever happens.
 # usage: run-group.sh X86_64_BUILD I686_BUILD GROUP [SCENARIO]
 #   $E2E_TEMPLATE: the template prefix; $E2E_BITS: 32 runs the i686 release, else the x86_64 build
+#   $QUELLAR_RELAY: the native reader of relay traces, which splits the trace (default: native/ beside X86_64_BUILD)
 #   GROUP - 'STEPS' runs the steps given; the logs stay in $E2E_LOGS if set
 # On a host that runs no 32-bit programs the i686 groups are skipped (status 77).
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/../scripts/wine-session.sh"
 unset WINEPREFIX DISPLAY
-if [[ ${E2E_BITS:-64} == 32 ]] && ! reason=$(wine_host_32bit); then
-    echo "SKIPPED: the i686 release cannot run on this host: $reason"
-    exit 77
-fi
+relay=${QUELLAR_RELAY:-$(dirname "$(realpath "$1")")/native/quellar_relay}
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-e2e.XXXXXX")
 logs=${E2E_LOGS:-$work/logs}
 mkdir -p "$logs"
@@ -22,10 +20,7 @@ rm -f "$logs"/*
 # a group that fails prints the end of each.
 report() {
     local status=$1 trace=${WINEPREFIX:-/nonexistent}/drive_c/trace.log
-    [[ ! -f $trace ]] || {
-        grep -E '^[0-9a-f]+:([0-9a-f]+:)?(Call|Ret) ' "$trace" >"$logs/relay.log" || true
-        grep -vE '^[0-9a-f]+:([0-9a-f]+:)?(Call|Ret) ' "$trace" >"$logs/wine-stderr.log" || true
-    }
+    [[ ! -f $trace ]] || "$relay" split "$trace" "$logs/relay.log" "$logs/wine-stderr.log" || true
     ((status != 0)) || return 0
     echo "The group failed (status $status); its logs are in $logs."
     for log in session.log driver.log relay.log wine-stderr.log; do
@@ -37,7 +32,15 @@ report() {
 # signal may come again, to the whole group, while it does.
 trap 'status=$?; trap "" TERM INT; report $status; wine_session_stop; rm -rf "$work"; exit $status' EXIT
 trap 'exit 143' TERM INT
-wine_session_start "$work" "${E2E_TEMPLATE:?}" 2>"$logs/session.log"
+wine_session_prepare "$work" "${E2E_TEMPLATE:?}" 2>"$logs/session.log"
+# A group of the i686 release needs a Wine that runs 32-bit programs; where
+# none does, it is skipped, and make test lists it with the reason.
+if [[ ${E2E_BITS:-64} == 32 ]] && ! reason=$(wine_host_32bit "$(wine_session_template_of "$E2E_TEMPLATE")"); then
+    echo "the i686 release cannot run on this host: $reason" | tee "$logs/skipped" | sed 's/^/SKIPPED: /'
+    exit 77
+fi
+wine_session_copy "$(wine_session_template_of "$E2E_TEMPLATE")" "$work/prefix"
+export WINEPREFIX=$work/prefix
 
 c=$WINEPREFIX/drive_c
 mkdir -p "$c/q64" "$c/q32"
@@ -50,7 +53,7 @@ cp "$1/quellar_e2e.exe" "$c/"
 # calls to trace are read by each process as it starts.
 wineserver -p
 timeout 60 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /f /d \
-    'user32.ExitWindowsEx;user32.LoadImageA;user32.ChangeWindowMessageFilterEx;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;combase.CoInitializeEx;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
+    'user32.ExitWindowsEx;user32.LoadImageA;user32.ChangeWindowMessageFilterEx;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;combase.CoInitializeEx;GetLastError;FormatMessageA;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
     >/dev/null
 # After that, the program's ExitWindowsEx starts the driver in wineboot's
 # place (a copy, the template's file stays): the session goes on. Wine takes

@@ -8,7 +8,7 @@ set -euo pipefail
 
 purpose=${1:-test}
 build_pkgs=(cmake make g++ mingw-w64 googletest libgtest-dev zip unzip)
-wine_pkgs=(wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick)
+wine_pkgs=(wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xdotool imagemagick)
 
 case "$purpose" in
   build) wanted=("${build_pkgs[@]}") ;;

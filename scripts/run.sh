@@ -31,12 +31,6 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "See it with:  DISPLAY=$DISPLAY import -window root quellar.png   (Ctrl+C stops it)"
 fi
 
-if ! reason=$(wine_host_can_run "$exe"); then
-  echo "$exe is a 32-bit program, which this host cannot run: $reason." >&2
-  echo "The x86_64 build runs here: make run" >&2
-  exit 1
-fi
-
 # The prefix is marked once its boot has proved itself; until then every run
 # boots it (again).
 if [ ! -f "$WINEPREFIX/.quellar-prefix" ]; then
@@ -50,6 +44,11 @@ if [ ! -f "$WINEPREFIX/.quellar-prefix" ]; then
   touch "$WINEPREFIX/.quellar-prefix"
 fi
 wine_session_fonts "$WINEPREFIX"
+if ! reason=$(wine_host_can_run "$exe"); then
+  echo "$exe is a 32-bit program, which this host cannot run: $reason." >&2
+  echo "The x86_64 build runs here: make run" >&2
+  exit 1
+fi
 mkdir -p "$appdir"
 cp "$exe" "$(dirname "$exe")/help.html" "$appdir/"
 cd "$appdir"

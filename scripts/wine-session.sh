@@ -1,17 +1,21 @@
 # A private Wine session for tests and benchmarks, to be sourced by bash:
 # its own X display (Xvfb), a fresh prefix copied from a cached template in
 # which Wine's virtual desktop is the default desktop, and a clean stop.
+# What a test session depends on is set here, not taken from the host: the
+# language, Wine's debug channels, and the fonts Wine may find.
 #
 #   wine_session_start WORKDIR TEMPLATE   exports DISPLAY, WINEPREFIX and friends
+#   wine_session_prepare WORKDIR TEMPLATE the display and the template only
 #   wine_session_stop                     ends the prefix's processes and Xvfb
 #   wine_session_boot PREFIX LOG          makes a new prefix, and proves it runs
 #   wine_session_desktop                  makes Wine's virtual desktop, with its tray, the default
+#   wine_session_template_of TEMPLATE     the template's folder for this user
 #
 # Every wait is bounded; the caller should call wine_session_stop from an
 # EXIT trap. `wine` is the loader this host runs (wine-host.sh).
 
 source "$(dirname "${BASH_SOURCE[0]}")/wine-host.sh"
-wine_host_use
+wine_host_use || return 1
 
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -47,17 +51,43 @@ wine_session_display() {
 # Wine's own fonts (MS Sans Serif, Marlett for the caption buttons, ...) where
 # the prefix looks for them, as on Windows: this Wine does not find them in
 # its data folder, and would draw everything in a host font of other widths.
+wine_session_wine_fonts() {
+    local folder
+    for folder in "$(dirname "$(realpath "$wine_host_loader")")/../share/wine/fonts" /usr/share/wine/fonts \
+        /usr/share/wine/wine/fonts; do
+        [[ -f $folder/sserife.fon && -f $folder/tahoma.ttf && -f $folder/marlett.ttf ]] && { realpath "$folder"; return 0; }
+    done
+    echo "wine-session: Wine's own fonts (sserife.fon, tahoma.ttf, marlett.ttf) are not installed" \
+        "(Debian: fonts-wine)" >&2
+    return 1
+}
+
 wine_session_fonts() {
-    local fonts=$1/drive_c/windows/Fonts
+    local fonts=$1/drive_c/windows/Fonts from
+    from=$(wine_session_wine_fonts) || return 1
     mkdir -p "$fonts"
-    if [[ -d /usr/share/wine/fonts ]]; then cp -n /usr/share/wine/fonts/* "$fonts/" 2>/dev/null || true; fi
+    cp -n "$from"/* "$fonts/" 2>/dev/null || true
+}
+
+# The host's fonts that Wine may take where a face is missing: Liberation,
+# made to Arial's widths, and nothing else, neither the host's other fonts
+# nor a user's own, so that every host and account measures alike.
+wine_session_host_fonts() {  # workdir
+    local liberation=/usr/share/fonts/truetype/liberation
+    if [[ ! -f $liberation/LiberationSans-Regular.ttf ]]; then
+        echo "wine-session: the Liberation fonts are not installed in $liberation (Debian: fonts-liberation)" >&2
+        return 1
+    fi
+    printf '<?xml version="1.0"?>\n<fontconfig>\n  <dir>%s</dir>\n  <cachedir>%s</cachedir>\n</fontconfig>\n' \
+        "$liberation" "$1/fontconfig" >"$1/fonts.conf"
+    export FONTCONFIG_FILE=$1/fonts.conf
 }
 
 # What the prefix depends on: the Wine packages installed, the 32-bit ones
 # included, and the loader that runs them. A template made by another
 # installation fails to start.
 wine_session_installation() {
-    { echo "loader ${WINELOADER:-wine}"; wine --version; dpkg-query -W -f '${Package}:${Architecture} ${Version} ${db:Status-Status}\n' 'wine*' 'libwine*' 2>/dev/null |
+    { echo "loader $wine_host_loader"; wine --version; dpkg-query -W -f '${Package}:${Architecture} ${Version} ${db:Status-Status}\n' 'wine*' 'libwine*' 2>/dev/null |
         grep ' installed$'; } | md5sum | cut -d' ' -f1
 }
 
@@ -87,14 +117,19 @@ wine_session_desktop() {
         timeout 30 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 800x600 /f >/dev/null 2>&1
 }
 
-# The template is booted once per Wine installation and reused by copying.
-# One from another installation, or without its system folder, is made anew.
+# The template is booted once per Wine installation and user (another
+# user's files cannot be linked), and reused by copying. One from another
+# installation, or without its system folder, is made anew. It also keeps
+# whether it runs 32-bit programs, found out once.
+wine_session_template_of() { echo "$1.uid$(id -u)"; }
+
 wine_session_template_good() {  # template installation
     [[ -f $1/.quellar-template && $(cat "$1/.quellar-template") == "$2" && -d $1/drive_c/windows/system32 ]]
 }
 
 wine_session_template() {
-    local template=$1
+    local template
+    template=$(wine_session_template_of "$1")
     local installation
     installation=$(wine_session_installation)
     wine_session_template_good "$template" "$installation" && return 0
@@ -106,15 +141,15 @@ wine_session_template() {
         fresh=$(mktemp -d "$template.new.XXXXXX")
         if ! wine_session_boot "$fresh" "$fresh.boot.log" || ! (
             export WINEPREFIX=$fresh
-            wine_session_desktop && timeout 60 wineserver -w
-        ); then
+            wine_session_desktop && { QUELLAR_NO_32BIT='' wine_host_32bit "$fresh" >/dev/null || true; } &&
+                timeout 60 wineserver -w
+        ) || ! wine_session_fonts "$fresh"; then
             wine_session_end_prefix "$fresh"
             rm -rf "$fresh" "$fresh.boot.log"
             exec 9>&-
             echo "wine-session: could not prepare the Wine prefix template $template" >&2
             return 70
         fi
-        wine_session_fonts "$fresh"
         rm -f "$fresh.boot.log"
         echo "$installation" >"$fresh/.quellar-template"
         rm -rf "$template"
@@ -125,10 +160,16 @@ wine_session_template() {
 
 # A prefix like the template. Its system folders, most of its size, are hard
 # links to the template's, which nothing writes to; the rest (the registry,
-# .ini files, the profile), which Wine may rewrite in place, is copied.
+# .ini files, the profile), which Wine may rewrite in place, is copied. Where
+# no link can be made (another file system, such as a /tmp in memory), all
+# of it is copied.
 wine_session_copy() {  # template destination
     local from=$1 to=$2 entry
-    cp -al "$from" "$to"
+    if ! cp -al "$from" "$to" 2>/dev/null; then
+        rm -rf "$to"
+        cp -a "$from" "$to"
+        return
+    fi
     for entry in "$to"/* "$to"/drive_c/* "$to"/drive_c/windows/*; do
         case ${entry#"$to"/} in
             drive_c | drive_c/windows | drive_c/windows/system32 | drive_c/windows/syswow64 | drive_c/windows/winsxs) ;;
@@ -137,13 +178,21 @@ wine_session_copy() {  # template destination
     done
 }
 
-wine_session_start() {
+wine_session_prepare() {  # workdir template
+    # Not the host's: Wine's messages, the system's words and the keyboard's
+    # letters in one language everywhere.
+    export WINEDEBUG=-all LC_ALL=C.UTF-8 LANG=C.UTF-8
+    unset LANGUAGE WINESERVER
     wine_session_work=$1
-    local template=$2
     mkdir -p "$wine_session_work"
+    wine_session_host_fonts "$wine_session_work" || return
     wine_session_display || return
-    wine_session_template "$template" || return
-    wine_session_copy "$template" "$wine_session_work/prefix"
+    wine_session_template "$2"
+}
+
+wine_session_start() {  # workdir template
+    wine_session_prepare "$1" "$2" || return
+    wine_session_copy "$(wine_session_template_of "$2")" "$wine_session_work/prefix"
     export WINEPREFIX=$wine_session_work/prefix
 }
 

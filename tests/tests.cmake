@@ -2,8 +2,13 @@
 # form's answers to Windows through a stand-in for it.
 find_package(GTest REQUIRED)
 include(GoogleTest)
-set(quellar_test_sources tests/RulesTest.cpp tests/FormTest.cpp)
+# The reader of Wine's relay trace, which the end-to-end checks use, is
+# portable and tested here too, with lines of both widths.
+set(quellar_test_sources tests/RulesTest.cpp tests/FormTest.cpp tests/RelayTest.cpp e2e/Relay.cpp)
+set(quellar_test_exes QUELLAR_I686_EXE="$<$<BOOL:${QUELLAR_WIN32_BUILD_DIR}>:${QUELLAR_WIN32_BUILD_DIR}/Quellar.exe>"
+  QUELLAR_X86_64_EXE="$<$<BOOL:${QUELLAR_WIN64_BUILD_DIR}>:${QUELLAR_WIN64_BUILD_DIR}/Quellar.exe>")
 add_executable(quellar_tests ${quellar_test_sources})
+target_compile_definitions(quellar_tests PRIVATE ${quellar_test_exes})
 target_link_libraries(quellar_tests PRIVATE quellar_core GTest::gtest_main)
 gtest_discover_tests(quellar_tests DISCOVERY_MODE PRE_TEST)
 
@@ -16,6 +21,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_
   target_include_directories(quellar_core_x87 PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
   target_compile_options(quellar_core_x87 PUBLIC -mfpmath=387)
   add_executable(quellar_tests_x87 ${quellar_test_sources})
+  target_compile_definitions(quellar_tests_x87 PRIVATE ${quellar_test_exes})
   target_link_libraries(quellar_tests_x87 PRIVATE quellar_core_x87 GTest::gtest_main)
   gtest_discover_tests(quellar_tests_x87 TEST_PREFIX x87. DISCOVERY_MODE PRE_TEST)
 endif()

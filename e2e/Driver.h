@@ -18,10 +18,12 @@ constexpr DWORD kPatienceMs = 5000;  // how long a check waits for what it expec
 // test` runs, 4.5 s with 8 groups at once, and more than 10 s at a load of 8.
 constexpr DWORD kStartMs = 30000;
 
-// True as soon as condition() is; false when ms passed first.
+// True as soon as condition() is; false when ms passed first. Every look is
+// a few calls to the wineserver that the program needs too: forty looks a
+// second keep the sessions of several groups at once from crowding it.
 template <class Condition>
 bool WaitFor(Condition condition, DWORD ms = kPatienceMs) {
-    for (const DWORD start = GetTickCount(); !condition(); Sleep(10)) {
+    for (const DWORD start = GetTickCount(); !condition(); Sleep(25)) {
         if (GetTickCount() - start >= ms) return false;
     }
     return true;

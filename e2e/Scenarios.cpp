@@ -110,7 +110,7 @@ const Scenario kRows[] = {
     {"closing", "the session ends without a question", "put:Force=1 start endsession nobox ended store:1,0,0"},
     {"closing", "the session's end ends a countdown in the tray", "put:Force=1 start countdown:Reboot=19 minimise hidden endsession ended noicon store:1,0,1"},
 
-    // The countdown, in groups that wait side by side.
+    // The countdown, in groups that wait side by side; those that wait for the zero run on one build.
     {"countdown-a", "the placeholder switches the inputs off", "start tab:1 choose:'(Make selection)' enabled:cmdStart=0 enabled:txtCounter=0 enabled:lstAdvanced=1 choose:'Log Off' enabled:cmdStart=1"},
     {"countdown-a", "below 19 becomes 20", "start countdown:'Log Off=5' counting:20 enabled:lstAdvanced=0 click:cmdAbort"},
     {"countdown-a", "19.4 stays as typed", "start countdown:'Log Off=19.4' counting:19.4 click:cmdAbort"},
@@ -119,7 +119,7 @@ const Scenario kRows[] = {
     {"countdown-a", "Space twice on Abort starts nothing", "put:Disable=1 start countdown:Reboot=60 key:tab key:space key:space sleep:2 text:txtCounter=21 enabled:cmdAbort=0"},
     {"countdown-a", "a timer message from another program starts nothing", "start timer sleep:3 text:txtCounter=20 enabled:cmdAbort=0"},
     {"countdown-a", "timer messages from another program do not hurry a countdown", "start typedcountdown:Nothing=60 timer:5 counting:60 click:cmdAbort"},
-    {"countdown-a", "no action at zero", "put:Force=1 start typedcountdown:Nothing=19 counting:19 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
+    {"countdown-b", "no action at zero", "put:Force=1 start typedcountdown:Nothing=19 counting:19 sleep:18 text:txtCounter=0 enabled:cmdAbort=1 enabled:cmdStart=0 is:chkDisable=1"},
     {"countdown-b", "Log Off at zero", "start countdown:'Log Off=19' exit:0 priv:0 store:0,1,0"},
     {"countdown-b", "Shutdown at zero with Force", "put:Force=1 start countdown:Shutdown=19 exit:5 priv:1 store:1,1,0"},
     {"countdown-c", "Reboot at zero", "start countdown:Reboot=19 exit:2 priv:1"},

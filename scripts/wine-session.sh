@@ -121,7 +121,7 @@ wine_session_desktop() {
 # user's files cannot be linked), and reused by copying. One from another
 # installation, or without its system folder, is made anew. It also keeps
 # whether it runs 32-bit programs, found out once.
-wine_session_template_of() { echo "$1.uid$(id -u)"; }
+wine_session_template_of() { echo "$(realpath -m "$1").uid$(id -u)"; }
 
 wine_session_template_good() {  # template installation
     [[ -f $1/.quellar-template && $(cat "$1/.quellar-template") == "$2" && -d $1/drive_c/windows/system32 ]]

@@ -289,7 +289,15 @@ bool ShownIcon(std::string& tip, RECT& place) {
         remote.Write(&tool, sizeof tool);
         SendMessageA(tooltip, TTM_ENUMTOOLSA, 0, remote.At());
         remote.Read(&tool, sizeof tool);
-        if (tool.hwnd != taskbar || IsRectEmpty(&tool.rect)) continue;
+        // In Wine's virtual desktop the taskbar draws the icons in its own
+        // area; on a plain X display each icon is a window of its own.
+        const HWND own = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : nullptr;
+        if (own && IsWindowVisible(own)) {
+            GetWindowRect(own, &tool.rect);
+            MapWindowPoints(nullptr, taskbar, reinterpret_cast<POINT*>(&tool.rect), 2);
+        } else if (tool.hwnd != taskbar || IsRectEmpty(&tool.rect)) {
+            continue;
+        }
         char text[128] = "";
         tool.lpszText = reinterpret_cast<char*>(remote.At(sizeof tool));
         remote.Write(&tool, sizeof tool);

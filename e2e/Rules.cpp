@@ -52,8 +52,9 @@ std::size_t Exits(Run& run) {
 
 // What the step may cause, from the state before it.
 void BeforeStep(Run& run, const std::string& step, const std::string& arg) {
-    // Held, a key is pressed and repeats; twice, it is pressed again.
-    const std::string verb = step == "hold" || step == "twice" ? "key" : step;
+    // Held, a key is pressed and repeats; twice, it is pressed again; on the
+    // display, it goes where X sends it.
+    const std::string verb = step == "hold" || step == "twice" || step == "xkey" ? "key" : step;
     const Program& first = run.copies[0];
     if (!Running(first)) return;
     const bool menu = OpenMenu(first) != nullptr;

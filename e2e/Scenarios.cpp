@@ -131,6 +131,15 @@ const Scenario kRows[] = {
     // The window of make run, closed as a user would.
     {"make-run", "closes through its question", "attach close ask:closing answer:yes ended"},
 
+    // Straight on the X display, without Wine's virtual desktop: the keys go where X has its focus.
+    {"plain-x", "the tray menu takes the keyboard: F ticks Force", "put:Minimise=1 start hidden icon trayicon:right menu xkey:f is:chkForce=1"},
+    {"plain-x", "the tray menu takes the keyboard: Esc closes it", "put:Minimise=1 start hidden trayicon:right menu xkey:esc nomenu hidden"},
+    {"plain-x", "the tray menu takes the keyboard: S asks, No leaves it running", "put:Minimise=1 start hidden trayicon:right menu xkey:s ask:shutdown answer:no running hidden"},
+    {"plain-x", "the tray menu takes the keyboard: the arrows and Enter restore", "put:Minimise=1 start hidden trayicon:right menu xkey:down xkey:enter shown"},
+    {"plain-x", "Alt with a letter in the window restored from the tray", "put:Minimise=1 start hidden trayicon:double shown xkey:alt+f is:chkForce=1"},
+    {"plain-x", "a second copy's notice takes the keys, then the first copy in front takes them", "start second duplicate sleep:1 xkey:enter ended first front xkey:alt+m is:chkMinimise=1"},
+    {"plain-x", "a question comes to the front from the icon, where the keys go", "put:Minimise=1 start traymenu:s ask:shutdown elsewhere trayicon:double ask:shutdown xkey:n running hidden"},
+
     // The resolution: the window scales and no caption is cut.
     {"dpi", "96 dpi", "dpi:96 start size:252x223 fit:'MS Sans Serif=-11' iconsize:32"},
     {"dpi", "120 dpi", "dpi:120 start size:315x279 fit:'Microsoft Sans Serif=-13' iconsize:40"},

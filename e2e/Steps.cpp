@@ -4,10 +4,8 @@
 // every verb is checked against the table before anything runs, and after
 // every step the safety rules must hold (Rules.cpp). Checks wait until they hold.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +14,7 @@
 #include <vector>
 
 #include "app/Layout.h"
+#include "e2e/Acts.h"
 #include "e2e/Run.h"
 #include "resources/resource.h"
 
@@ -40,205 +39,6 @@ const std::string kHost = [] {
     RegGetValueA(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", RRF_RT_REG_SZ, nullptr, name, &size);
     return std::string(name);
 }();
-
-// The slowest waits so far: figures for the run's end.
-DWORD slowestStartMs = 0, slowestShowMs = 0;
-
-// Waits like Expect, and keeps the longest time, since the step that caused
-// it, that something took to show.
-template <class Condition>
-bool Shows(Run& run, Condition condition, const std::string& failure) {
-    const bool ok = run.Expect(condition, failure);
-    if (ok) slowestShowMs = std::max(slowestShowMs, GetTickCount() - run.doneAt);
-    return ok;
-}
-
-bool ToFront(Run& run) { return run.Check(e2e::ToFront(run.main()), "not in front"); }
-bool Keys(Run& run, const std::vector<std::string>& keys) {
-    return run.Check(e2e::Keys(run.main(), keys), "not in front");
-}
-
-// Start-up fills the list last; a window just started is in front. Wine
-// resets the state of the keys (Alt among them) a moment after.
-bool Started(Run& run, int copy) {
-    const DWORD begun = GetTickCount();
-    run.copies[copy] = Start(run.exe);
-    run.current = copy;
-    if (copy == 1) return run.main() != nullptr;
-    const bool filled = run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
-                                   "it did not start", kStartMs);
-    if (filled) slowestStartMs = std::max(slowestStartMs, GetTickCount() - begun);
-    return filled && (!IsWindowVisible(run.main()) || ToFront(run)) && (Sleep(300), true);
-}
-
-bool Attach(Run& run) {
-    Program& copy = run.copies[0];
-    WaitFor([&] { return (copy.main = FindWindowA(quellar::ids::kMainClass, nullptr)); }, 90000);
-    GetWindowThreadProcessId(copy.main, &copy.pid);
-    copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
-    return run.Check(copy.process, "no window");
-}
-
-// The letters underlined in the captions of the window's buttons and boxes,
-// which Alt works, sorted.
-std::string Underlined(HWND main) {
-    std::string letters;
-    EnumChildWindows(
-        main,
-        [](HWND control, LPARAM found) {
-            char name[16] = "";
-            GetClassNameA(control, name, sizeof name);
-            const std::string caption = Text(control);
-            auto& letters = *reinterpret_cast<std::string*>(found);
-            for (std::size_t at = caption.find('&'); lstrcmpiA(name, "Button") == 0 && at < caption.size() - 1;
-                 at = caption.find('&', at + 2))
-                if (caption[at + 1] != '&') letters += static_cast<char>(tolower(caption[at + 1]));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&letters));
-    std::sort(letters.begin(), letters.end());
-    return letters;
-}
-
-bool Click(Run& run, const std::string& name) {
-    const bool clicked = ClickOn(run.main(), run.control(name));
-    if (name == "cmdStart") run.countdownAt = GetTickCount();
-    return run.Check(clicked, "no " + name);
-}
-
-// The seconds box of a countdown started with this text shows it until the
-// first tick, then the whole seconds left. A slow host reads it late: it may
-// have ticked since Start was clicked, once a second, or once less where the
-// program took Start late. It is read once the countdown runs, and once only,
-// since a box that counts passes through every number.
-bool Counting(Run& run, const std::string& started) {
-    if (!run.Expect([&] { return IsWindowEnabled(run.control("cmdAbort")); }, "no countdown")) return false;
-    const std::string text = Text(run.control("txtCounter"));
-    const DWORD since = GetTickCount() - run.countdownAt;
-    const long whole = std::lround(std::atof(started.c_str()));
-    const long first = std::max(0L, static_cast<long>(since / 1000) - 1);
-    const long last = static_cast<long>((since + 100) / 1000);
-    bool shows = false;
-    for (long ticks = first; ticks <= last; ++ticks)
-        shows = shows || text == (ticks == 0 ? started : std::to_string(whole - ticks));
-    return run.Check(shows, "it reads " + text + ", " + std::to_string(since) + " ms after Start");
-}
-
-bool ClickIcon(Run& run, bool right) {
-    std::string tip;
-    RECT place;
-    return run.Check(ShownIcon(tip, place), "no one icon") && (ClickAt(Centre(place), right ? 1 : 2, right), true);
-}
-
-std::string IconTip() {
-    std::string tip;
-    RECT place;
-    return ShownIcon(tip, place) ? tip : "";
-}
-
-std::string Checked(Run& run, const std::string& name) {
-    return std::to_string(SendMessageA(run.control(name), BM_GETCHECK, 0, 0));
-}
-
-// The program's questions, by the names that rows give them.
-const std::pair<std::string, std::string> kQuestions[] = {
-    {"log off", "Quellar 2000|Are you sure you want to log off?"},
-    {"shutdown", "Quellar 2000|Are you sure you want to shutdown?"},
-    {"reboot", "Quellar 2000|Are you sure you want to reboot?"},
-    {"power down", "Quellar 2000|Are you sure you want to power down?"},
-    {"closing", "Exit Quellar 2000|Click Yes to quit Quellar 2000, or No to minimise it."}};
-
-// The program's box of this title and text (or this question), with exactly these buttons.
-bool Asks(Run& run, std::string box, std::vector<int> buttons) {
-    for (const auto& [name, question] : kQuestions) box = box == name ? question : box;
-    const std::string title = box.substr(0, box.find('|')), text = box.substr(box.find('|') + 1);
-    if (!Shows(
-            run, [&] { return (run.box = TopLevel(run.program().pid, "#32770", title, true)); }, "no " + title) ||
-        !run.Check(Text(GetDlgItem(run.box, 0xFFFF)) == text, "it says " + Text(GetDlgItem(run.box, 0xFFFF)))) {
-        return false;
-    }
-    bool exactly = true;
-    for (int id : {IDOK, IDCANCEL, IDYES, IDNO})
-        exactly =
-            exactly && (GetDlgItem(run.box, id) != nullptr) == (std::count(buttons.begin(), buttons.end(), id) > 0);
-    return run.Check(exactly, "other buttons");
-}
-
-bool Answer(Run& run, int id) {
-    PostMessageA(run.box, WM_COMMAND, id, reinterpret_cast<LPARAM>(GetDlgItem(run.box, id)));
-    return run.Expect([&] { return !IsWindow(run.box); }, "the box stays");
-}
-
-bool ClientSize(Run& run, int width, int height) {
-    RECT client;
-    GetClientRect(run.main(), &client);
-    return run.Check(std::abs(client.right - width) <= 1 && std::abs(client.bottom - height) <= 1,
-                     std::to_string(client.right) + "x" + std::to_string(client.bottom));
-}
-
-// Every caption, in the font the program is meant to ask for, within the room
-// its control leaves for text: single lines by width, wrapped text by height.
-// A check box's room is what its box (a menu check mark's size) and two edges
-// leave; a button's, what its three edges leave.
-bool CaptionsFit(Run& run, const std::string& face, int height) {
-    const HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, face.c_str());
-    HDC dc = GetDC(nullptr), window = GetDC(run.main());
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    const LRESULT line = SendMessageA(run.control("lstAdvanced"), CB_GETITEMHEIGHT, 0, 0);
-    bool fits = run.Check(line == metrics.tmHeight, "the program's lines are " + std::to_string(line) + " high");
-    const int dpi = GetDeviceCaps(window, LOGPIXELSX), edge = GetSystemMetrics(SM_CXEDGE);
-    for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
-        const quellar::ControlSpec& row = quellar::ControlTable()[i];
-        const bool box = row.kind == quellar::ControlKind::CheckBox,
-                   button = row.kind == quellar::ControlKind::CommandButton;
-        if (!box && !button && row.kind != quellar::ControlKind::Label && row.kind != quellar::ControlKind::HyperLink)
-            continue;
-        RECT room, need{};
-        GetClientRect(run.control(row.name), &room);
-        room.right -= MulDiv(box ? GetSystemMetrics(SM_CXMENUCHECK) + 2 * edge : button ? 3 * edge : 0, dpi, 96);
-        need.right = room.right;
-        DrawTextA(dc, Text(run.control(row.name)).c_str(), -1, &need,
-                  DT_CALCRECT | DT_NOPREFIX | (row.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
-        fits = fits &&
-               run.Check(need.right <= room.right && need.bottom <= room.bottom, std::string(row.name) + " is cut");
-    }
-    SelectObject(dc, old);
-    ReleaseDC(run.main(), window);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    return fits;
-}
-
-// A copy run as administrator makes the running mark, which a copy at the
-// user's level may not open.
-bool HoldMarkAsAdministrator(Run& run) {
-    SECURITY_DESCRIPTOR descriptor;
-    ACL empty;
-    InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
-    InitializeAcl(&empty, sizeof empty, ACL_REVISION);
-    SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
-    SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    run.heldMutex = CreateMutexA(&attributes, FALSE, "Local\\Quellar2000.Running");
-    return run.Check(run.heldMutex != nullptr, "no mark made");
-}
-
-// The user works in another program: its window comes to the front.
-bool WorkElsewhere(Run& run) {
-    run.elsewhere = CreateWindowExA(0, "STATIC", "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                    nullptr, nullptr, nullptr, nullptr);
-    return run.Expect([&] { return SetForegroundWindow(run.elsewhere) && GetForegroundWindow() == run.elsewhere; },
-                      "another program's window cannot come to the front");
-}
-
-bool EndSession(Run& run) {
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(run.main(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
-    // The program may end while it answers the second.
-    return run.Check(answer == TRUE, "it vetoes") &&
-           (SendMessageTimeoutA(run.main(), WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, kPatienceMs, nullptr), true);
-}
 
 // What a step's handler gets: the run and the step's argument.
 struct Step {
@@ -269,6 +69,7 @@ const Verb kDoings[] = {
     {"click", "CONTROL", "a real click on the control", [](Step c) -> bool { return Click(c.r, c.a.text); }},
     {"tab", "N", "a real click on the N-th tab (0 to 2)", [](Step c) -> bool { return ToFront(c.r) && (ClickAt(Centre(TabPlace(c.r.control("SSTabQuellar"), c.a.number))), true); }},
     {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
+    {"xkey", "KEYS", "real keys pressed together on the X display's keyboard, which go where X has its focus (plain-x groups)", [](Step c) -> bool { return TypeOnDisplay(c.r, c.a.text); }},
     {"hold", "KEYS", "real keys held down until they repeat", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, true), true); }},
     {"twice", "KEYS", "real keys pressed twice, the second press typed before anything could answer the first", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, false, 2), true); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
@@ -367,14 +168,6 @@ void CleanUp(Run& run) {
 }
 
 }  // namespace
-
-DWORD QuietMs() { return std::max<DWORD>(1000, 4 * slowestShowMs); }
-
-std::string SlowestWaits() {
-    char line[96];
-    wsprintfA(line, "slowest start %lu ms, slowest box or menu to appear %lu ms", slowestStartMs, slowestShowMs);
-    return line;
-}
 
 void PrintVerbs() {
     for (const auto& [first, last] : kTables)

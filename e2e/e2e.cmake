@@ -26,7 +26,7 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
       ENVIRONMENT "QUELLAR_RELAY=$<TARGET_FILE:quellar_relay>;E2E_TEMPLATE=${e2e_template};E2E_BITS=${bits};E2E_LOGS=${CMAKE_BINARY_DIR}/e2e-logs/${logs}")
   endfunction()
   foreach(group start:33 actions:27 keys:40 tray:70 closing:18 countdown-a:32 dpi:10 dpi-without-wine-fonts:8
-          dpi-tray:24)
+          dpi-tray:24 plain-x:30)
     string(REPLACE ":" ";" group ${group})
     list(GET group 0 name)
     list(GET group 1 seconds)

@@ -24,9 +24,10 @@ for round in 1 2; do
     env -u DISPLAY -u WINEPREFIX -u QUELLAR_WINEPREFIX -u XDG_DATA_HOME -u WINEDEBUG \
         "$here/../scripts/run.sh" "$1/Quellar.exe" >"$HOME/run.log" 2>&1 &
     run_pid=$!
-    # run.sh names the display it started, and prepares the prefix once.
+    # run.sh names the display it started, prepares the prefix once, and says
+    # when the prefix is ready for Quellar (and so for the driver beside it).
     for _ in $(seq 600); do
-        [[ -f $prefix/.quellar-prefix ]] && grep -q 'inside Xvfb on :' "$HOME/run.log" && break
+        [[ -f $prefix/.quellar-prefix ]] && grep -q '^Starting .*Quellar.exe$' "$HOME/run.log" && break
         kill -0 "$run_pid" 2>/dev/null || break
         sleep 0.2
     done

@@ -59,6 +59,15 @@ cp "$1/quellar_e2e.exe" "$c/"
 # The session starts with Wine's own wineboot and lives until the end; the
 # calls to trace are read by each process as it starts.
 wineserver -p
+# The plain-x groups run straight on the X display, as most people run a
+# program under Wine: without Wine's virtual desktop, with Wine's own tray
+# window, and with no window manager, so Wine gives the X focus itself as one
+# would (Managed=N). Their keys are typed on the X display, with xdotool.
+if [[ $3 == plain-x* ]]; then
+    timeout 60 wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+    export E2E_XDOTOOL="Z:$(command -v xdotool | tr / '\\')"
+fi
 timeout 60 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /f /d \
     'user32.ExitWindowsEx;user32.LoadImageA;user32.ChangeWindowMessageFilterEx;shell32.Shell_NotifyIconA;shell32.ShellExecuteA;combase.CoInitializeEx;GetLastError;FormatMessageA;advapi32.OpenProcessToken;advapi32.LookupPrivilegeValueA;advapi32.AdjustTokenPrivileges' \
     >/dev/null

@@ -38,11 +38,20 @@ if [ ! -f "$WINEPREFIX/.quellar-prefix" ]; then
   boot_log=$(mktemp "${TMPDIR:-/tmp}/quellar-boot.XXXXXX")
   wine_session_boot "$WINEPREFIX" "$boot_log" || { rm -f "$boot_log"; exit 1; }
   rm -f "$boot_log"
-  # Inside Xvfb there is no window manager to show the tray.
-  if [ -n "$xvfb_pid" ]; then wine_session_desktop || true; fi
   timeout 60 wineserver -w || true
   touch "$WINEPREFIX/.quellar-prefix"
 fi
+# Straight on the X desktop, as most people run a Windows program, or in
+# Wine's virtual desktop with its own taskbar and tray: inside Xvfb, where
+# no window manager shows a tray, or when asked (QUELLAR_VIRTUAL_DESKTOP=1).
+# The choice holds for the processes that start once the prefix's last one
+# has ended.
+if [ -n "$xvfb_pid" ] || [ -n "${QUELLAR_VIRTUAL_DESKTOP:-}" ]; then
+  wine_session_desktop || true
+else
+  timeout 30 wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+fi
+timeout 60 wineserver -w || true
 wine_session_fonts "$WINEPREFIX"
 if ! reason=$(wine_host_can_run "$exe"); then
   echo "$exe is a 32-bit program, which this host cannot run: $reason." >&2
@@ -52,4 +61,5 @@ fi
 mkdir -p "$appdir"
 cp "$exe" "$(dirname "$exe")/help.html" "$appdir/"
 cd "$appdir"
+echo "Starting $appdir/Quellar.exe"
 wine "$appdir/Quellar.exe"

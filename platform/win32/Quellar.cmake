@@ -11,6 +11,7 @@ add_executable(Quellar WIN32
   platform/win32/DialogFont.cpp
   platform/win32/SingleInstance.cpp
   platform/win32/Win32Platform.cpp
+  platform/win32/MenuOwner.cpp
   platform/win32/InputGuard.cpp
   platform/win32/SystemCalls.cpp
   platform/win32/ShutdownPrivilege.cpp

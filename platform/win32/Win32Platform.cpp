@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "platform/win32/MenuOwner.h"
 #include "resources/resource.h"
 
 namespace quellar {
@@ -77,10 +78,13 @@ void Win32Platform::SetMenuCaption(MenuId item, const std::string& caption) {
 MenuId Win32Platform::PopupMenu(MenuId menu) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    HWND hwnd = window_.Handle();
-    const int chosen =
-        static_cast<int>(TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0, hwnd, nullptr));
-    PostMessageA(hwnd, WM_NULL, 0, 0);
+    const MenuOwner owner(instance_, cursor, window_.Handle());
+    const HWND outer = menuOwner_;
+    menuOwner_ = owner.Handle();
+    const int chosen = static_cast<int>(
+        TrackPopupMenu(window_.PopupMenu(), TPM_RETURNCMD, cursor.x, cursor.y, 0, owner.Handle(), nullptr));
+    PostMessageA(owner.Handle(), WM_NULL, 0, 0);
+    menuOwner_ = outer;
     const int index = chosen - ids::kFirstMenuItem;
     return index > 0 && index < static_cast<int>(kMenuCount) ? static_cast<MenuId>(index) : menu;
 }
@@ -131,7 +135,9 @@ int Win32Platform::MsgBox(const std::string& prompt, BoxStyle style, const std::
 }
 
 // The menu's owner cancels its modes, the menu among them.
-void Win32Platform::CloseMenu() { SendMessageA(window_.Handle(), WM_CANCELMODE, 0, 0); }
+void Win32Platform::CloseMenu() {
+    if (menuOwner_) SendMessageA(menuOwner_, WM_CANCELMODE, 0, 0);
+}
 
 // The program's boxes belong to its one thread.
 void Win32Platform::BringBoxToFront() { EnumThreadWindows(GetCurrentThreadId(), ToFrontIfBox, 0); }

@@ -77,6 +77,7 @@ private:
     MainWindow window_;
     SingleInstance single_;
     InputGuard inputGuard_;
+    HWND menuOwner_ = nullptr;  // while the tray menu is open
 };
 
 }  // namespace win32

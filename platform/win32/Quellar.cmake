@@ -35,8 +35,9 @@ if(MSVC)
   target_link_options(Quellar PRIVATE /MANIFEST:NO)
 endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  # Nothing throws, so nothing needs unwinding or a verbose report at exit.
-  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)
+  # Nothing throws, so nothing needs unwinding or a verbose report at exit,
+  # and running out of memory ends the process without throwing.
+  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp platform/win32/Allocation.cpp)
   foreach(target quellar_core Quellar)
     # One thread: function-local statics need no guard.
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables

@@ -36,8 +36,10 @@ if(MSVC)
 endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   # Nothing throws, so nothing needs unwinding or a verbose report at exit,
-  # and running out of memory ends the process without throwing.
-  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp platform/win32/Allocation.cpp)
+  # running out of memory ends the process without throwing, and the string
+  # members are compiled without landing pads.
+  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp platform/win32/Allocation.cpp
+    platform/win32/StringMembers.cpp)
   foreach(target quellar_core Quellar)
     # One thread: function-local statics need no guard.
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables

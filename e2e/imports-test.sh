@@ -12,7 +12,6 @@ kernel32 (95): CloseHandle CreateMutexA DeleteCriticalSection EnterCriticalSecti
   IsDBCSLeadByte LeaveCriticalSection LoadLibraryA MulDiv MultiByteToWideChar QueryPerformanceCounter QueryPerformanceFrequency ReleaseSemaphore
   SetLastError SetUnhandledExceptionFilter Sleep TlsAlloc TlsFree TlsGetValue TlsSetValue VirtualProtect
   VirtualQuery WaitForSingleObject lstrcmpA lstrcmpiA
-kernel32 (95, a stub that fails on 95, 98 and Me; the runtime calls it only when two threads meet): CreateSemaphoreW
 advapi32 (95): GetUserNameA RegCloseKey RegCreateKeyExA RegDeleteValueA RegOpenKeyExA RegQueryValueExA RegSetValueExA
 user32 (95): AdjustWindowRectEx AppendMenuA BeginPaint CallNextHookEx CharLowerBuffA CharUpperBuffA CheckMenuItem CreatePopupMenu
   CreateWindowExA DefWindowProcA DestroyIcon DestroyMenu DestroyWindow DispatchMessageA DrawEdge DrawFocusRect

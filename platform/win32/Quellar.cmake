@@ -36,8 +36,11 @@ if(MSVC)
   target_link_options(Quellar PRIVATE /MANIFEST:NO)
 endif()
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  # Nothing throws, so nothing needs unwinding or a verbose report at exit.
-  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp)
+  # Nothing throws, so nothing needs unwinding or a verbose report at exit,
+  # running out of memory ends the process without throwing, and the string
+  # members are compiled without landing pads.
+  target_sources(Quellar PRIVATE platform/win32/NoExceptions.cpp platform/win32/Allocation.cpp
+    platform/win32/StringMembers.cpp)
   foreach(target quellar_core Quellar)
     # One thread: function-local statics need no guard.
     target_compile_options(${target} PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
@@ -48,4 +51,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(Quellar PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
   target_link_options(Quellar PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
     -Wl,-Map=${CMAKE_BINARY_DIR}/Quellar.map)
+  # i686 code carries DWARF frame tables, which nothing here reads; x86_64's
+  # are the system's own (.pdata, .xdata) and stay.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(frame_tables ${CMAKE_SOURCE_DIR}/platform/win32/FrameTables.ld)
+    target_link_options(Quellar PRIVATE -Wl,-T,${frame_tables})
+    set_property(TARGET Quellar APPEND PROPERTY LINK_DEPENDS ${frame_tables})
+  endif()
 endif()

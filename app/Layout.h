@@ -65,6 +65,9 @@ enum class Align { Left, Centre, Right };
 struct Twips {
     int left, top, width, height;
 };
+constexpr int kTwipsPerInch = 1440;
+// A pixel's width in twips on a screen of this many dots per inch.
+inline float TwipsPerPixel(int dpi) { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi); }
 
 struct ControlSpec {
     ControlId id;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/Layout.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace e2e {
 
@@ -142,7 +142,7 @@ bool Notify(DWORD message, HWND main) {
 std::string Stored(const char* key) {
     char data[256] = "";
     DWORD type = 0, size = sizeof data - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, kStore, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size)) return "~";
+    if (RegGetValueA(HKEY_CURRENT_USER, quellar::ids::kStorePath, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size)) return "~";
     return type == REG_SZ ? data : "?";
 }
 

@@ -17,7 +17,7 @@
 
 #include "app/Layout.h"
 #include "e2e/Run.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace e2e {
 namespace {
@@ -220,7 +220,7 @@ bool HoldMarkAsAdministrator(Run& run) {
     InitializeAcl(&empty, sizeof empty, ACL_REVISION);
     SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
     SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    run.heldMutex = CreateMutexA(&attributes, FALSE, "Local\\Quellar2000.Running");
+    run.heldMutex = CreateMutexA(&attributes, FALSE, quellar::ids::kMutexName);
     return run.Check(run.heldMutex != nullptr, "no mark made");
 }
 
@@ -260,7 +260,7 @@ const Verb kDoings[] = {
     {"win", "VERSION", "Wine reports this Windows (win98, nt40, winxp, ...) to the program", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe", "Version", c.a.text), true; }},
     {"dpi", "N", "the screen has N dots per inch", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &c.a.number, 4), true; }},
     {"host", "NAME", "the computer's name", [](Step c) -> bool { return Put(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", c.a.text), true; }},
-    {"put", "KEY=TEXT", "an option stored before the start", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, kStore, c.a.name, c.a.value), true; }},
+    {"put", "KEY=TEXT", "an option stored before the start", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, quellar::ids::kStorePath, c.a.name, c.a.value), true; }},
     {"start", "", "the program started; waits until start-up has filled the list", [](Step c) -> bool { return Started(c.r, 0); }},
     {"second", "", "a second copy started; the steps after it are about that copy", [](Step c) -> bool { return Started(c.r, 1); }},
     {"first", "", "the steps after it are about the first copy again", [](Step c) -> bool { return c.r.current = 0, true; }},
@@ -280,7 +280,7 @@ const Verb kDoings[] = {
     {"trayicon", "double|right", "a real double click, or right click, on the one tray icon", [](Step c) -> bool { return ClickIcon(c.r, c.a.text == "right"); }},
     // What Windows, the shell and other programs do.
     {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
-    {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
+    {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, quellar::ids::kCountdownTimer, 0); return true; }},
     {"queued", "CONTROL=KEYS", "a press of the keys posted straight into the queue of the control (main: the window), as Windows gives keys to the focus of the active window, hidden or not", [](Step c) -> bool { return PostKeys(c.a.name == "main" ? c.r.main() : c.r.control(c.a.name), c.a.value), true; }},
     {"refuse", "", "Windows refuses to end the session from now on (under Wine: no wineboot to start)", [](Step c) -> bool { return c.r.Check(DeleteFileA(kWineboot) != FALSE, "wineboot stays"); }},
     {"elsewhere", "", "the user works in another program, whose window comes to the front", [](Step c) -> bool { return WorkElsewhere(c.r); }},
@@ -359,7 +359,7 @@ void CleanUp(Run& run) {
     run.heldMutex = nullptr;
     run.elsewhere = nullptr;
     CopyFileA("C:\\quellar_e2e.exe", kWineboot, TRUE);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings");
+    RegDeleteTreeA(HKEY_CURRENT_USER, quellar::ids::kStorePath);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe");
     const int dpi = 96;
     Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, 4);

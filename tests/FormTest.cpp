@@ -26,8 +26,7 @@ struct Started {
     // A pointer move to x pixels, which the window hands on in twips; the
     // shell's notifications about the icon come so, with x = the message.
     void PointerAt(int x) {
-        const float twipsPerPixel = 1440.0f / static_cast<float>(windows.dpi);
-        form.Form_MouseMove(0, 0, static_cast<float>(x) * twipsPerPixel, 0);
+        form.Form_MouseMove(0, 0, static_cast<float>(x) * TwipsPerPixel(windows.dpi), 0);
     }
 };
 

@@ -88,7 +88,7 @@ public:
     void Unload() override {}
     std::uint32_t WindowHandle() override { return 0x1234; }
     std::uint32_t IconHandle() override { return 0x5678; }
-    float TwipsPerPixelX() override { return 1440.0f / static_cast<float>(dpi); }
+    float TwipsPerPixelX() override { return TwipsPerPixel(dpi); }
 
     int MsgBox(const std::string& prompt, BoxStyle, const std::string& title) override {
         boxes.push_back(title + "|" + prompt);

@@ -1,7 +1,7 @@
 #include "platform/win32/Container.h"
 
 #include "app/Layout.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace quellar {
 namespace win32 {

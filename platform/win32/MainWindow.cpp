@@ -8,6 +8,7 @@
 #include "platform/win32/InputGuard.h"
 #include "platform/win32/Link.h"
 #include "platform/win32/Shell32.h"
+#include "platform/win32/Identifiers.h"
 #include "resources/resource.h"
 
 namespace quellar {
@@ -15,10 +16,6 @@ namespace win32 {
 namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-// The timers' identifiers: the countdown's, and the one that offers the tray
-// icon again.
-constexpr UINT_PTR kTimerId = 1;
-constexpr UINT_PTR kTrayTimerId = 2;
 
 // What the control a key goes to wants of the dialog keys.
 LRESULT DialogCode(MSG& msg) {
@@ -126,16 +123,16 @@ void MainWindow::ShowFirstOrAgain() {
 void MainWindow::SetInterval(ControlId timer, int milliseconds) {
     if (timer == ControlId::timTray) {
         if (milliseconds > 0)
-            SetTimer(hwnd_, kTrayTimerId, static_cast<UINT>(milliseconds), nullptr);
+            SetTimer(hwnd_, ids::kTrayTimer, static_cast<UINT>(milliseconds), nullptr);
         else
-            KillTimer(hwnd_, kTrayTimerId);
+            KillTimer(hwnd_, ids::kTrayTimer);
         return;
     }
     armed_ = milliseconds > 0;
     if (armed_) {
-        SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
+        SetTimer(hwnd_, ids::kCountdownTimer, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
     } else {
-        KillTimer(hwnd_, kTimerId);
+        KillTimer(hwnd_, ids::kCountdownTimer);
     }
 }
 
@@ -241,11 +238,11 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // a timer message: one that arrives while the countdown is not armed, or long
 // before its next tick is due, is none of its ticks.
 void MainWindow::OnTimer(UINT_PTR id) {
-    if (id == kTrayTimerId) events_->OnTimer(ControlId::timTray);
-    if (id != kTimerId) return;
+    if (id == ids::kTrayTimer) events_->OnTimer(ControlId::timTray);
+    if (id != ids::kCountdownTimer) return;
     const std::int64_t now = MonotonicMs();
     if (!armed_ || !ticks_.Due(now)) return;
-    SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(now)), nullptr);
+    SetTimer(hwnd_, ids::kCountdownTimer, static_cast<UINT>(ticks_.Tick(now)), nullptr);
     events_->OnTimer(ControlId::timCounter);
 }
 

@@ -23,7 +23,7 @@ public:
     HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
     HMENU PopupMenu() const { return popup_.get(); }
     HICON BigIcon() const { return bigIcon_.get(); }
-    float TwipsPerPixel() const { return 1440.0f / static_cast<float>(dpi_); }
+    float TwipsPerPixel() const { return quellar::TwipsPerPixel(dpi_); }
 
     // The form is loaded: from now on resizes reach it.
     void SetLoaded() { loaded_ = true; }
@@ -55,7 +55,7 @@ private:
     void CreatePopupMenu();
     void ShowSelectedPage();
     void SelectTab(int index);
-    int ToPixels(int twips) const { return MulDiv(twips, dpi_, 1440); }
+    int ToPixels(int twips) const { return MulDiv(twips, dpi_, kTwipsPerInch); }
     bool IsLink(HWND control) const;
     ControlId FromCommandId(int id) const;
 

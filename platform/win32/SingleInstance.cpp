@@ -3,16 +3,11 @@
 #include <vector>
 
 #include "platform/win32/Exports.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace quellar {
 namespace win32 {
 namespace {
-
-// "Local\" keeps the test to this logon session; systems before Windows 2000
-// refuse the backslash, and have one session anyway.
-constexpr const char* kMutexName = "Local\\Quellar2000.Running";
-constexpr const char* kOldMutexName = "Quellar2000.Running";
 
 struct WindowsOfClass {
     const char* className;
@@ -74,12 +69,12 @@ bool SingleInstance::CreateTitleWindow() {
 bool SingleInstance::AnotherCopyRuns() {
     if (decided_) return anotherCopy_;
     decided_ = true;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, ids::kMutexName);
     DWORD error = GetLastError();
     // A copy run as administrator holds a mutex that this one may not open:
     // that is a copy that runs too.
     if (!mutex && error != ERROR_ACCESS_DENIED) {
-        mutex = CreateMutexA(nullptr, FALSE, kOldMutexName);
+        mutex = CreateMutexA(nullptr, FALSE, ids::kOldMutexName);
         error = GetLastError();
     }
     anotherCopy_ = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);

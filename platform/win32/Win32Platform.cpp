@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace quellar {
 namespace win32 {

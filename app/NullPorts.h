@@ -86,4 +86,18 @@ struct NullTextCase : TextCase {
     bool IsLeadByte(char) override { return false; }
 };
 
+// Every role null at once, handed over as one.
+struct NullPorts : NullControls,
+                   NullTimers,
+                   NullTrayMenu,
+                   NullWindow,
+                   NullQuestions,
+                   NullOtherCopies,
+                   NullOptionStore,
+                   NullWorkstation,
+                   NullTrayIcon,
+                   NullTextCase {
+    Ports Roles() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this}; }
+};
+
 }  // namespace quellar

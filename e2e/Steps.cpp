@@ -232,7 +232,8 @@ bool WorkElsewhere(Run& run) {
                       "another program's window cannot come to the front");
 }
 
-bool EndSession(Run& run) {
+// Windows ends the session, as it tells each program: may it, and then it does.
+bool WindowsEndsSession(Run& run) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(run.main(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
     // The program may end while it answers the second.
@@ -288,7 +289,7 @@ const Verb kDoings[] = {
     {"underbox", "", "the shell minimises the window under its open box (taskbar, Win+D), and the box hides with it", [](Step c) -> bool { return ShowWindow(c.r.main(), SW_MINIMIZE), c.r.Check(ShowWindow(c.r.box, SW_HIDE) != FALSE, "no box shown"); }},
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
-    {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},
+    {"endsession", "", "Windows ends the session", [](Step c) -> bool { return WindowsEndsSession(c.r); }},
     {"syscolours", "", "Windows tells its top-level windows of new system colours (a High Contrast scheme)", [](Step) -> bool { return SendNotifyMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0) != FALSE; }},
     {"taskbar", "[sent]", "a new taskbar, which knows no icons and says so; sent: another program says so, and the icon stays", [](Step c) -> bool { return c.a.text == "sent" || (RemoveIcon(c.r.main()), true), SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != FALSE; }},
 };

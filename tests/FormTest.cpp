@@ -25,9 +25,7 @@ struct Started {
     }
     // A pointer move to x pixels, which the window hands on in twips; the
     // shell's notifications about the icon come so, with x = the message.
-    void PointerAt(int x) {
-        form.Form_MouseMove(0, 0, static_cast<float>(x) * TwipsPerPixel(windows.dpi), 0);
-    }
+    void PointerAt(int x) { form.Form_MouseMove(0, 0, static_cast<float>(x) * TwipsPerPixel(windows.dpi), 0); }
 };
 
 // Every scaling step of Windows 10 and 11, custom ones, and the old screens.

@@ -13,10 +13,7 @@
 
 namespace quellar {
 
-struct WindowsDouble final : NullControls, NullTimers, NullTrayMenu, NullWindow, NullQuestions, NullOtherCopies,
-                             NullOptionStore, NullWorkstation, NullTrayIcon, NullTextCase {
-    Ports Roles() { return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this}; }
-
+struct WindowsDouble final : NullPorts {
     // Windows' part, set by a test before it acts.
     FormEvents* form = nullptr;
     int dpi = 96;

@@ -4,7 +4,9 @@
 
 namespace quellar {
 
-void OptionTicks::MenuCheck(ControlId CheckVal, MenuId mCheckVal) { menu_.SetTicked(mCheckVal, controls_.Ticked(CheckVal)); }
+void OptionTicks::MenuCheck(ControlId CheckVal, MenuId mCheckVal) {
+    menu_.SetTicked(mCheckVal, controls_.Ticked(CheckVal));
+}
 
 void OptionTicks::MenuCheckOptions() {
     for (const Option& option : kOptions) {

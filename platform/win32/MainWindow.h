@@ -40,7 +40,9 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, message, wParam, lParam); }
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
 
     LRESULT OnSize();
     LRESULT OnMouseMove(WPARAM keys, LPARAM position);

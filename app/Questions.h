@@ -1,5 +1,5 @@
-// The program's message boxes. Called only through the form's Ask, which
-// keeps one open at a time.
+// The program's message boxes. Called only by the form, every box through
+// its Ask, which keeps one open at a time.
 #pragma once
 
 #include <cstdint>

@@ -16,7 +16,11 @@ std::string VersionName(std::uint32_t platformId, std::uint32_t major, std::uint
 std::int32_t ExitValue(const std::string& verb);
 
 // The flags Windows receives: the action's value, with EWX_FORCE (4) added
-// when the Force box's value is 1.
-std::uint32_t ExitFlags(std::int32_t value, int force);
+// when the Force box is ticked.
+std::uint32_t ExitFlags(std::int32_t value, bool force);
+
+// What the program says when Windows refused the action of this value, in
+// the system's words for why.
+std::string RefusalNotice(std::int32_t value, const std::string& why);
 
 }  // namespace quellar

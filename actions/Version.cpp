@@ -1,7 +1,5 @@
-// Which Windows this is, for the version label, and the computer's name.
+// Which Windows a version record names, for the version label.
 #include "actions/Rules.h"
-#include "app/Captions.h"
-#include "app/frmQuellar.h"
 
 namespace quellar {
 namespace {
@@ -24,18 +22,6 @@ std::string VersionName(std::uint32_t platformId, std::uint32_t major, std::uint
             return std::string();
         default: return "Failed";
     }
-}
-
-// A record that cannot be read names the platform 0: "Failed".
-std::string frmQuellar::getVersionEx() {
-    const WindowsVersion version = ui_.VersionRecord();
-    return VersionName(version.platformId, version.major, version.minor);
-}
-
-// An unreadable computer name leaves the label ending in " on \\".
-void frmQuellar::ShowVersionLabel() {
-    const std::string computer = ui_.ComputerName();  // asked before the version, as always
-    ui_.SetText(ControlId::lblVersion, VersionLabel(getVersionEx(), computer, ui_));
 }
 
 }  // namespace quellar

@@ -1,4 +1,6 @@
-// What the window hands on to the form: its events, already decoded.
+// What the window hands on to the form: its events, already decoded. Called
+// by the window's message handlers (platform/win32/MainWindow.cpp), and from
+// inside the port's calls that say they call back.
 #pragma once
 
 #include <cstdint>

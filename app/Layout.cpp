@@ -1,7 +1,5 @@
 #include "app/Layout.h"
 
-#include <cctype>
-
 #include "app/Version.h"
 
 namespace quellar {
@@ -121,21 +119,10 @@ const ControlSpec& Row(ControlId id) { return kControls[static_cast<std::size_t>
 const MenuSpec* MenuTable() { return kMenus; }
 const FormSpec& Form() { return kForm; }
 
-LinkColour LinkColourFor(bool highContrast, bool systemHasLinkColour) {
-    if (!highContrast) return LinkColour::ClassicBlue;
-    return systemHasLinkColour ? LinkColour::SchemeLinks : LinkColour::SchemeText;
-}
-
-char AccessKey(const char* caption) {
-    for (const char* p = caption; p[0] != '\0' && p[1] != '\0'; ++p) {
-        if (p[0] != '&') continue;
-        if (p[1] == '&') {  // "&&" is a literal ampersand
-            ++p;
-            continue;
-        }
-        return static_cast<char>(std::toupper(static_cast<unsigned char>(p[1])));
-    }
-    return 0;
+std::uint32_t LinkColour(const SchemeColours& scheme) {
+    constexpr std::uint32_t kClassicBlue = 0x00FF0000;
+    if (!scheme.highContrast) return kClassicBlue;
+    return scheme.hasLinkColour ? scheme.links : scheme.text;
 }
 
 }  // namespace quellar

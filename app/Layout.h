@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace quellar {
 
@@ -65,6 +66,9 @@ enum class Align { Left, Centre, Right };
 struct Twips {
     int left, top, width, height;
 };
+constexpr int kTwipsPerInch = 1440;
+// A pixel's width in twips on a screen of this many dots per inch.
+inline float TwipsPerPixel(int dpi) { return static_cast<float>(kTwipsPerInch) / static_cast<float>(dpi); }
 
 struct ControlSpec {
     ControlId id;
@@ -84,8 +88,7 @@ struct ControlSpec {
 };
 
 const ControlSpec& Row(ControlId id);
-const ControlSpec* ControlTable();    // kControlCount entries, in ControlId order
-char AccessKey(const char* caption);  // the letter after "&", upper case; 0 when there is none
+const ControlSpec* ControlTable();  // kControlCount entries, in ControlId order
 
 // The list of actions starts with a placeholder, in two spellings. Its text
 // at creation is no item: start-up disables Start while the text is still
@@ -117,10 +120,17 @@ struct MenuSpec {
 
 const MenuSpec* MenuTable();  // kMenuCount entries: the menu itself, then its items top to bottom
 
-// The links' text: the classic blue, but in High Contrast the scheme's own
-// colour for links, or for text on systems that have none (95, NT 4.0).
-enum class LinkColour { ClassicBlue, SchemeLinks, SchemeText };
-LinkColour LinkColourFor(bool highContrast, bool systemHasLinkColour);
+// The system's colour scheme as a link's drawing reads it; colours as Windows
+// writes them, 0x00BBGGRR.
+struct SchemeColours {
+    bool highContrast;
+    bool hasLinkColour;  // 95 and NT 4.0 have none
+    std::uint32_t links, text;
+};
+// The links' text colour: the classic blue, but in High Contrast the scheme's
+// own colour for links, or for text where it has none, since blue on High
+// Contrast Black would be unreadable.
+std::uint32_t LinkColour(const SchemeColours& scheme);
 
 struct FormSpec {
     const char* caption;

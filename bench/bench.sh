@@ -17,6 +17,7 @@ runs=${BENCH_RUNS:-9}
 rounds=3
 [[ ${BENCH_SHORT:-0} != 1 ]] || { runs=${BENCH_RUNS:-3}; rounds=1; }
 source "$here/scripts/wine-session.sh"
+main_class=$(sed -n 's/.*kMainClass = "\(.*\)";/\1/p' "$here/platform/win32/Identifiers.h")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quellar-bench.XXXXXX")
 cleanup() {
@@ -58,7 +59,7 @@ quellar=()
 bare=()
 for ((round = 1; round <= rounds; round++)); do
     bare+=("$(measure bare_window.exe BareWindow)")
-    quellar+=("$(measure Quellar.exe Quellar2000Main)")
+    quellar+=("$(measure Quellar.exe "$main_class")")
 done
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 q=$(median "${quellar[@]}")

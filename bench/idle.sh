@@ -58,7 +58,8 @@ wine_session_start "$work" "${E2E_TEMPLATE:-$(dirname "$build")/native/wine-pref
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
 cp "$build/Quellar.exe" "$build/bare_window.exe" "$dir/"
-options='HKCU\Software\VB and VBA Program Settings\Quellar'
+# The options' key, as the program's identifiers name it.
+store="HKCU\\$(sed -n 's/.*kStorePath = "\(.*\)";/\1/p' "$here/platform/win32/Identifiers.h" | sed 's/\\\\/\\/g')"
 timeout 60 wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude \
     /d 'user32.GetMessageA;user32.PeekMessageA;user32.DispatchMessageA' /f >/dev/null
 
@@ -112,9 +113,9 @@ standing() {  # window name
 measure() {  # label, exe, window name, "tray" or "shown"
     local label=$1 exe=$2 name=$3 place=$4
     if [[ $place == tray ]]; then
-        timeout 60 wine reg add "$options\\Startup" /v Minimise /d 1 /f >/dev/null
+        timeout 60 wine reg add "$store" /v Minimise /d 1 /f >/dev/null
     else
-        timeout 60 wine reg delete "$options" /f >/dev/null 2>&1 || true
+        timeout 60 wine reg delete "$store" /f >/dev/null 2>&1 || true
     fi
 
     start_program "$exe" "$name" ""

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "app/Layout.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace e2e {
 namespace {
@@ -51,27 +51,6 @@ bool Attach(Run& run) {
     GetWindowThreadProcessId(copy.main, &copy.pid);
     copy.process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, copy.pid);
     return run.Check(copy.process, "no window");
-}
-
-// The letters underlined in the captions of the window's buttons and boxes,
-// which Alt works, sorted.
-std::string Underlined(HWND main) {
-    std::string letters;
-    EnumChildWindows(
-        main,
-        [](HWND control, LPARAM found) {
-            char name[16] = "";
-            GetClassNameA(control, name, sizeof name);
-            const std::string caption = Text(control);
-            auto& letters = *reinterpret_cast<std::string*>(found);
-            for (std::size_t at = caption.find('&'); lstrcmpiA(name, "Button") == 0 && at < caption.size() - 1;
-                 at = caption.find('&', at + 2))
-                if (caption[at + 1] != '&') letters += static_cast<char>(tolower(caption[at + 1]));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&letters));
-    std::sort(letters.begin(), letters.end());
-    return letters;
 }
 
 bool Click(Run& run, const std::string& name) {
@@ -166,48 +145,6 @@ bool Answer(Run& run, int id) {
     return run.Expect([&] { return !IsWindow(run.box); }, "the box stays");
 }
 
-bool ClientSize(Run& run, int width, int height) {
-    RECT client;
-    GetClientRect(run.main(), &client);
-    return run.Check(std::abs(client.right - width) <= 1 && std::abs(client.bottom - height) <= 1,
-                     std::to_string(client.right) + "x" + std::to_string(client.bottom));
-}
-
-// Every caption, in the font the program is meant to ask for, within the room
-// its control leaves for text: single lines by width, wrapped text by height.
-// A check box's room is what its box (a menu check mark's size) and two edges
-// leave; a button's, what its three edges leave.
-bool CaptionsFit(Run& run, const std::string& face, int height) {
-    const HFONT font = CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, FF_SWISS, face.c_str());
-    HDC dc = GetDC(nullptr), window = GetDC(run.main());
-    const HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    const LRESULT line = SendMessageA(run.control("lstAdvanced"), CB_GETITEMHEIGHT, 0, 0);
-    bool fits = run.Check(line == metrics.tmHeight, "the program's lines are " + std::to_string(line) + " high");
-    const int dpi = GetDeviceCaps(window, LOGPIXELSX), edge = GetSystemMetrics(SM_CXEDGE);
-    for (std::size_t i = 0; i < quellar::kControlCount; ++i) {
-        const quellar::ControlSpec& row = quellar::ControlTable()[i];
-        const bool box = row.kind == quellar::ControlKind::CheckBox,
-                   button = row.kind == quellar::ControlKind::CommandButton;
-        if (!box && !button && row.kind != quellar::ControlKind::Label && row.kind != quellar::ControlKind::HyperLink)
-            continue;
-        RECT room, need{};
-        GetClientRect(run.control(row.name), &room);
-        room.right -= MulDiv(box ? GetSystemMetrics(SM_CXMENUCHECK) + 2 * edge : button ? 3 * edge : 0, dpi, 96);
-        need.right = room.right;
-        DrawTextA(dc, Text(run.control(row.name)).c_str(), -1, &need,
-                  DT_CALCRECT | DT_NOPREFIX | (row.wordWrap ? DT_WORDBREAK : DT_SINGLELINE));
-        fits = fits &&
-               run.Check(need.right <= room.right && need.bottom <= room.bottom, std::string(row.name) + " is cut");
-    }
-    SelectObject(dc, old);
-    ReleaseDC(run.main(), window);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(font);
-    return fits;
-}
-
 // A copy run as administrator makes the running mark, which a copy at the
 // user's level may not open.
 bool HoldMarkAsAdministrator(Run& run) {
@@ -217,7 +154,7 @@ bool HoldMarkAsAdministrator(Run& run) {
     InitializeAcl(&empty, sizeof empty, ACL_REVISION);
     SetSecurityDescriptorDacl(&descriptor, TRUE, &empty, FALSE);
     SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
-    run.heldMutex = CreateMutexA(&attributes, FALSE, "Local\\Quellar2000.Running");
+    run.heldMutex = CreateMutexA(&attributes, FALSE, quellar::ids::kMutexName);
     return run.Check(run.heldMutex != nullptr, "no mark made");
 }
 
@@ -229,7 +166,8 @@ bool WorkElsewhere(Run& run) {
                       "another program's window cannot come to the front");
 }
 
-bool EndSession(Run& run) {
+// Windows ends the session, as it tells each program: may it, and then it does.
+bool WindowsEndsSession(Run& run) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(run.main(), WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &answer);
     // The program may end while it answers the second.

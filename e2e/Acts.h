@@ -19,7 +19,6 @@ bool ToFront(Run& run);
 bool Keys(Run& run, const std::vector<std::string>& keys);
 bool Started(Run& run, int copy);
 bool Attach(Run& run);
-std::string Underlined(HWND main);
 bool Click(Run& run, const std::string& name);
 bool Counting(Run& run, const std::string& started);
 bool ClickIcon(Run& run, bool right);
@@ -28,10 +27,8 @@ std::string Checked(Run& run, const std::string& name);
 bool TypeOnDisplay(Run& run, const std::string& keys);
 bool Asks(Run& run, std::string box, std::vector<int> buttons);
 bool Answer(Run& run, int id);
-bool ClientSize(Run& run, int width, int height);
-bool CaptionsFit(Run& run, const std::string& face, int height);
 bool HoldMarkAsAdministrator(Run& run);
 bool WorkElsewhere(Run& run);
-bool EndSession(Run& run);
+bool WindowsEndsSession(Run& run);
 
 }  // namespace e2e

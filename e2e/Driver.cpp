@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "app/Layout.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
+#include "settings/Options.h"
 
 namespace e2e {
 
@@ -142,7 +143,8 @@ bool Notify(DWORD message, HWND main) {
 std::string Stored(const char* key) {
     char data[256] = "";
     DWORD type = 0, size = sizeof data - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, kStore, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size)) return "~";
+    if (RegGetValueA(HKEY_CURRENT_USER, quellar::ids::kStorePath, key, RRF_RT_ANY | RRF_NOEXPAND, &type, data, &size))
+        return "~";
     return type == REG_SZ ? data : "?";
 }
 
@@ -270,7 +272,11 @@ void Put(HKEY root, const char* path, const std::string& name, const std::string
     Put(root, path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 
-std::string StoredOptions() { return Stored("Force") + "," + Stored("Disable") + "," + Stored("Minimise"); }
+std::string StoredOptions() {
+    std::string stored;
+    for (const quellar::Option& option : quellar::kOptions) stored += (stored.empty() ? "" : ",") + Stored(option.key);
+    return stored;
+}
 
 bool IconPresent(HWND main) { return Notify(NIM_MODIFY, main); }
 void RemoveIcon(HWND main) { Notify(NIM_DELETE, main); }

@@ -75,12 +75,11 @@ void Press(const std::string& keys, bool held = false, int presses = 1);
 void PostKeys(HWND window, const std::string& keys);
 
 // The registry, as the program and Wine read it; the program keeps its
-// options under kStore in HKEY_CURRENT_USER.
-constexpr const char* kStore = "Software\\VB and VBA Program Settings\\Quellar\\Startup";
+// options under ids::kStorePath in HKEY_CURRENT_USER.
 void Put(HKEY root, const char* path, const std::string& name, DWORD type, const void* data, DWORD size);
 void Put(HKEY root, const char* path, const std::string& name, const std::string& text);
-// The stored options "Force,Disable,Minimise": each its exact text, "~" when
-// absent, "?" when not a REG_SZ.
+// The stored options "Force,Disable,Minimise", in the order of kOptions:
+// each its exact text, "~" when absent, "?" when not a REG_SZ.
 std::string StoredOptions();
 
 // The program's tray icon, through the shell: true when it is there.

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "e2e/Run.h"
+#include "settings/Options.h"
 
 namespace e2e {
 namespace {
@@ -23,10 +24,13 @@ bool Is(const std::string& text, std::initializer_list<const char*> any) {
     return false;
 }
 
-std::string Boxes(HWND main, std::initializer_list<const char*> names) {
+// The option boxes, as StoredOptions lists the store.
+std::string Boxes(HWND main) {
     std::string values;
-    for (const char* name : names)
-        values += (values.empty() ? "" : ",") + std::to_string(SendMessageA(Control(main, name), BM_GETCHECK, 0, 0));
+    for (const quellar::Option& option : quellar::kOptions) {
+        const HWND box = Control(main, quellar::Row(option.box).name);
+        values += (values.empty() ? "" : ",") + std::to_string(SendMessageA(box, BM_GETCHECK, 0, 0));
+    }
     return values;
 }
 
@@ -89,7 +93,7 @@ bool RulesHold(Run& run, const std::string& verb, const std::string& arg) {
     if (!first.process || verb == "put") run.store = stored;  // the row's own writing
     ok = ok && run.Check(stored == run.store || run.maySave > 0, "the store changed after " + step + ": " + stored);
     if (ok && stored != run.store && Running(first)) {
-        const auto boxes = [&] { return Boxes(first.main, {"chkForce", "chkDisable", "chkMinimise"}); };
+        const auto boxes = [&] { return Boxes(first.main); };
         ok = run.Expect([&] { return StoredOptions() == boxes() || !Running(first); },
                         "the store holds " + StoredOptions() + ", the boxes are " + boxes());
     }

@@ -73,6 +73,14 @@ bool LetsThrough(Run& run, const std::string& message);
 bool Heard(Run& run, const std::string& control, const std::string& message);
 bool WhyRefused(Run& run, std::string& words);
 
+// What the window looks like (Looks.cpp): the letters underlined in its
+// buttons' and boxes' captions, sorted; its client area in pixels, give or
+// take one; every caption within its control's room in the font the program
+// is meant to ask for.
+std::string Underlined(HWND main);
+bool ClientSize(Run& run, int width, int height);
+bool CaptionsFit(Run& run, const std::string& face, int height);
+
 // A script's steps, phrases replaced by what they stand for (Phrases.cpp).
 std::vector<std::string> Steps(const std::string& script);
 // "verb:argument" as its verb and argument; the argument is empty without a colon.

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/Expected.h"
 #include "e2e/Run.h"
 
 namespace e2e {
@@ -30,6 +31,7 @@ struct Scenario {
 };
 
 const char* const kWalkSeeds = "1 2 3";
+const std::string kTitle = e2e::kExpectedTitle;
 constexpr int kWalkMoves = 40;
 
 const Scenario kRows[] = {
@@ -39,9 +41,9 @@ const Scenario kRows[] = {
     {"start", "Windows NT 4.0", "win:nt40 host:pc start text:'lblVersion=Windows NT 4.0 on \\\\PC'"},
     {"start", "Windows XP is named 2000", "win:winxp host:pc start text:'lblVersion=Windows 2000 on \\\\PC'"},
     {"start", "log off caption from the user's name", "start text:'cmdLogOff=Log Off Jsmith'"},
-    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~ letsin:TaskbarCreated caption:'Quellar 2000 v2.40' underlined:cdfmprsv"},
+    {"start", "the state at start", "start shown noicon text:'lstAdvanced=(Make Selection)' enabled:cmdStart=0 enabled:txtCounter=1 enabled:cmdAbort=0 text:txtCounter=20 store:~,~,~ letsin:TaskbarCreated caption:'" + kTitle + "' underlined:cdfmprsv"},
     {"start", "only an exact 1 is on", "put:Force=1 put:Disable=' 1' put:Minimise=True start shown is:chkForce=1 is:chkDisable=0 is:chkMinimise=0"},
-    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'Quellar 2000 v2.40'"},
+    {"start", "Minimise starts in the tray", "put:Minimise=1 start hidden icon tip:'" + kTitle + "'"},
     {"start", "the tab strip hears of new system colours", "start syscolours heard:SSTabQuellar=WM_SYSCOLORCHANGE"},
     {"start", "Save stores REG_SZ texts", "start click:chkForce click:chkMinimise click:cmdSave store:1,0,1"},
     {"start", "Clear stores zeros", "put:Force=1 put:Minimise=1 start trayicon:double click:cmdClear store:0,0,0"},
@@ -79,7 +81,7 @@ const Scenario kRows[] = {
     {"keys", "a click opens {Help}", "start tab:2 click:hypHelp opened:help"},
 
     // The tray.
-    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'Quellar 2000 v2.40' trayicon:double shown noicon"},
+    {"tray", "minimised into the tray, double-clicked back", "start minimise hidden icon tip:'" + kTitle + "' trayicon:double shown noicon"},
     {"tray", "the icon's right button opens the menu", "put:Minimise=1 start trayicon:right menu key:r shown noicon"},
     {"tray", "only 515 and 517 are notifications", "put:Minimise=1 start post:512 post:513 post:514 post:516 post:518 nomenu hidden traymenu:esc post:515 shown"},
     {"tray", "Force and Disable from the menu", "put:Minimise=1 start traymenu:f is:chkForce=1 traymenu:f is:chkForce=0 traymenu:d is:chkDisable=1 store:~,~,1"},

@@ -16,7 +16,7 @@
 #include "app/Layout.h"
 #include "e2e/Acts.h"
 #include "e2e/Run.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace e2e {
 namespace {
@@ -41,6 +41,7 @@ const std::string kHost = [] {
 }();
 
 // What a step's handler gets: the run and the step's argument.
+// What a step's handler gets: the run and the step's argument.
 struct Step {
     Run& r;
     const Arg& a;
@@ -60,7 +61,7 @@ const Verb kDoings[] = {
     {"win", "VERSION", "Wine reports this Windows (win98, nt40, winxp, ...) to the program", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe", "Version", c.a.text), true; }},
     {"dpi", "N", "the screen has N dots per inch", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &c.a.number, 4), true; }},
     {"host", "NAME", "the computer's name", [](Step c) -> bool { return Put(HKEY_LOCAL_MACHINE, kComputerName, "ComputerName", c.a.text), true; }},
-    {"put", "KEY=TEXT", "an option stored before the start", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, kStore, c.a.name, c.a.value), true; }},
+    {"put", "KEY=TEXT", "an option stored before the start", [](Step c) -> bool { return Put(HKEY_CURRENT_USER, quellar::ids::kStorePath, c.a.name, c.a.value), true; }},
     {"start", "", "the program started; waits until start-up has filled the list", [](Step c) -> bool { return Started(c.r, 0); }},
     {"second", "", "a second copy started; the steps after it are about that copy", [](Step c) -> bool { return Started(c.r, 1); }},
     {"first", "", "the steps after it are about the first copy again", [](Step c) -> bool { return c.r.current = 0, true; }},
@@ -81,7 +82,7 @@ const Verb kDoings[] = {
     {"trayicon", "double|right", "a real double click, or right click, on the one tray icon", [](Step c) -> bool { return ClickIcon(c.r, c.a.text == "right"); }},
     // What Windows, the shell and other programs do.
     {"post", "N", "the shell's tray notification N (515 double click, 517 right button up)", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_MOUSEMOVE, 1, c.a.number) != FALSE; }},
-    {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, 1, 0); return true; }},
+    {"timer", "[N]", "another program posts the countdown's timer message, N times", [](Step c) -> bool { for (int i = 0; i < std::max(1, c.a.number); ++i) PostMessageA(c.r.main(), WM_TIMER, quellar::ids::kCountdownTimer, 0); return true; }},
     {"queued", "CONTROL=KEYS", "a press of the keys posted straight into the queue of the control (main: the window), as Windows gives keys to the focus of the active window, hidden or not", [](Step c) -> bool { return PostKeys(c.a.name == "main" ? c.r.main() : c.r.control(c.a.name), c.a.value), true; }},
     {"refuse", "", "Windows refuses to end the session from now on (under Wine: no wineboot to start)", [](Step c) -> bool { return c.r.Check(DeleteFileA(kWineboot) != FALSE, "wineboot stays"); }},
     {"elsewhere", "", "the user works in another program, whose window comes to the front", [](Step c) -> bool { return WorkElsewhere(c.r); }},
@@ -89,7 +90,7 @@ const Verb kDoings[] = {
     {"underbox", "", "the shell minimises the window under its open box (taskbar, Win+D), and the box hides with it", [](Step c) -> bool { return ShowWindow(c.r.main(), SW_MINIMIZE), c.r.Check(ShowWindow(c.r.box, SW_HIDE) != FALSE, "no box shown"); }},
     {"minimise", "", "the window minimised", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0) != FALSE; }},
     {"close", "", "the window asked to close", [](Step c) -> bool { return PostMessageA(c.r.main(), WM_CLOSE, 0, 0) != FALSE; }},
-    {"endsession", "", "Windows ends the session", [](Step c) -> bool { return EndSession(c.r); }},
+    {"endsession", "", "Windows ends the session", [](Step c) -> bool { return WindowsEndsSession(c.r); }},
     {"syscolours", "", "Windows tells its top-level windows of new system colours (a High Contrast scheme)", [](Step) -> bool { return SendNotifyMessageA(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0) != FALSE; }},
     {"taskbar", "[sent]", "a new taskbar, which knows no icons and says so; sent: another program says so, and the icon stays", [](Step c) -> bool { return c.a.text == "sent" || (RemoveIcon(c.r.main()), true), SendNotifyMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != FALSE; }},
 };
@@ -160,7 +161,7 @@ void CleanUp(Run& run) {
     run.heldMutex = nullptr;
     run.elsewhere = nullptr;
     CopyFileA("C:\\quellar_e2e.exe", kWineboot, TRUE);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VB and VBA Program Settings");
+    RegDeleteTreeA(HKEY_CURRENT_USER, quellar::ids::kStorePath);
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\Quellar.exe");
     const int dpi = 96;
     Put(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, 4);

@@ -5,18 +5,19 @@
 #include <random>
 
 #include "e2e/Run.h"
+#include "settings/Options.h"
 
 namespace e2e {
 
 std::string RandomWalk(unsigned seed, int moves) {
-    static const char* const kBoxes[] = {"chkForce", "chkDisable", "chkMinimise"};
     static const char* const kActions[] = {"Log Off", "Shutdown", "Reboot", "Power Down"};
     std::mt19937 random(seed);
     const auto pick = [&](unsigned n) { return static_cast<int>(random() % n); };
     int boxes[3] = {0, 0, 0};
     bool tray = false;
     std::string steps = "start";
-    const auto is = [&](int box) { steps += std::string(" is:") + kBoxes[box] + "=" + std::to_string(boxes[box]); };
+    const auto name = [](int box) { return quellar::Row(quellar::kOptions[box].box).name; };
+    const auto is = [&](int box) { steps += std::string(" is:") + name(box) + "=" + std::to_string(boxes[box]); };
     const auto stored = [&] {
         steps += " store:" + std::to_string(boxes[0]) + "," + std::to_string(boxes[1]) + "," + std::to_string(boxes[2]);
     };
@@ -27,7 +28,7 @@ std::string RandomWalk(unsigned seed, int moves) {
             tray = false;
         } else if (kind == 0) {
             const int box = pick(3);
-            steps += std::string(" tab:0 click:") + kBoxes[box];
+            steps += std::string(" tab:0 click:") + name(box);
             boxes[box] ^= 1;
             is(box);
         } else if (kind == 1) {

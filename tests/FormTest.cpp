@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/frmQuellar.h"
+#include "form/frmQuellar.h"
 #include "tests/WindowsDouble.h"
 
 namespace quellar {
@@ -13,22 +13,19 @@ namespace {
 // The program, started with the options stored as "Key=text ...".
 struct Started {
     WindowsDouble windows;
-    frmQuellar form{windows};
+    frmQuellar form{windows.Roles()};
 
     explicit Started(const std::string& stored = "", bool firstShowMinimised = false) {
         windows.form = &form;
         std::istringstream options(stored);
         for (std::string option; options >> option;)
-            windows.store["Startup\\" + option.substr(0, option.find('='))] = option.substr(option.find('=') + 1);
+            windows.store[option.substr(0, option.find('='))] = option.substr(option.find('=') + 1);
         windows.firstShowMinimised = firstShowMinimised;
         form.Form_Load();
     }
     // A pointer move to x pixels, which the window hands on in twips; the
     // shell's notifications about the icon come so, with x = the message.
-    void PointerAt(int x) {
-        const float twipsPerPixel = 1440.0f / static_cast<float>(windows.dpi);
-        form.Form_MouseMove(0, 0, static_cast<float>(x) * twipsPerPixel, 0);
-    }
+    void PointerAt(int x) { form.Form_MouseMove(0, 0, static_cast<float>(x) * TwipsPerPixel(windows.dpi), 0); }
 };
 
 // Every scaling step of Windows 10 and 11, custom ones, and the old screens.
@@ -63,6 +60,7 @@ TEST(Tray, TheMenuShowsTheBoxesAsTheyAreWhenItOpens) {
     program.form.timCounter_Timer();
     program.PointerAt(517);
     EXPECT_EQ(program.windows.ticksShown, "1,1");
+    EXPECT_TRUE(program.windows.sessionEnds.empty()) << "no action is chosen";
 }
 
 // A shortcut set to "Run: Minimized" (or start /min) makes the first show a
@@ -71,7 +69,6 @@ TEST(Tray, StartedMinimisedByItsShortcutItWaitsInTheTray) {
     for (const char* stored : {"", "Minimise=1"}) {
         Started program(stored, true);
         EXPECT_TRUE(program.windows.icon && !program.windows.visible) << stored;
-        EXPECT_STREQ(program.windows.iconRecord.szTip, "Quellar 2000 v2.40");
         program.PointerAt(515);
         EXPECT_TRUE(program.windows.visible && program.windows.state == WindowState::Normal) << stored;
     }
@@ -107,6 +104,7 @@ TEST(Actions, WhenWindowsRefusesTheProgramSaysWhyAndStays) {
     program.form.mPopShutdown_Click();
     EXPECT_EQ(program.windows.boxes.back(),
               "Quellar 2000|Windows refused to shutdown:\rA required privilege is not held by the client.");
+    EXPECT_EQ(program.windows.sessionEnds, std::vector<std::uint32_t>{1}) << "shut down, without Force";
     EXPECT_TRUE(program.windows.icon && !program.windows.visible) << "still in the tray";
     Started counting;
     counting.windows.refusal = "Access is denied.";
@@ -114,7 +112,8 @@ TEST(Actions, WhenWindowsRefusesTheProgramSaysWhyAndStays) {
     counting.windows.texts[ControlId::txtCounter] = "1";
     counting.form.timCounter_Timer();
     EXPECT_EQ(counting.windows.boxes.back(), "Quellar 2000|Windows refused to reboot:\rAccess is denied.");
-    EXPECT_EQ(counting.windows.store["Startup\\Disable"], "1");
+    EXPECT_EQ(counting.windows.sessionEnds, std::vector<std::uint32_t>{2}) << "reboot, without Force";
+    EXPECT_EQ(counting.windows.store["Disable"], "1");
 }
 
 // As a screen reader should announce them, which it cannot guess: the box

@@ -8,8 +8,9 @@
 #include <utility>
 
 #include "actions/Rules.h"
-#include "app/Layout.h"
 #include "app/Captions.h"
+#include "app/Layout.h"
+#include "e2e/Expected.h"
 #include "countdown/Seconds.h"
 #include "countdown/TickSchedule.h"
 #include "tray/TrayRecord.h"
@@ -117,21 +118,37 @@ TEST(Rules, CaptionsCountCharactersNotBytes) {
               " on \\\\PC" + std::string(10, 'X') + a + a + a);
 }
 
-TEST(Rules, TrayRecordAndItsTip) {
-    const modSysTray::TrayIconRecord record = modSysTray::MakeTrayRecord(0x1234, 0x5678, "Quellar 2000 v2.40");
-    const std::uint32_t fields[] = {88, 0x1234, 1, 7, 512, 0x5678};
-    EXPECT_EQ(std::memcmp(&record, fields, sizeof fields), 0);
-    EXPECT_EQ(std::string(record.szTip, 64), "Quellar 2000 v2.40" + std::string(1, '\0') + std::string(45, ' '));
+// The shell reads the record by its 32-bit layout: the window's handle at
+// byte 4, the icon's at 20, and from 24 the tip, ended by a NUL and padded
+// with blanks, cut where a longer text would leave no room for the NUL.
+TEST(Rules, TheTrayRecordIsLaidOutAsTheShellReadsIt) {
+    const modSysTray::TrayIconRecord record = modSysTray::MakeTrayRecord(0x1234, 0x5678, "tip");
+    std::uint32_t at[6];
+    std::memcpy(at, &record, sizeof at);
+    EXPECT_EQ(at[0], sizeof record);
+    EXPECT_EQ(at[1], 0x1234u);
+    EXPECT_EQ(at[5], 0x5678u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&record) + 24, 64),
+              "tip" + std::string(1, '\0') + std::string(60, ' '));
     const modSysTray::TrayIconRecord cut = modSysTray::MakeTrayRecord(1, 2, std::string(70, 'x'));
     EXPECT_EQ(std::string(cut.szTip, 64), std::string(63, 'x') + std::string(1, '\0'));
 }
 
-// Blue on High Contrast Black is unreadable: the scheme's colours there.
-TEST(Rules, LinksTakeHighContrastColours) {
-    EXPECT_EQ(LinkColourFor(false, true), LinkColour::ClassicBlue);
-    EXPECT_EQ(LinkColourFor(false, false), LinkColour::ClassicBlue);
-    EXPECT_EQ(LinkColourFor(true, true), LinkColour::SchemeLinks) << "98 and 2000 on";
-    EXPECT_EQ(LinkColourFor(true, false), LinkColour::SchemeText) << "95 and NT 4.0";
+// Blue on High Contrast Black is unreadable: there the links are drawn in the
+// scheme's colour for links, or in its text colour on 95 and NT 4.0, which
+// have none.
+TEST(Rules, InHighContrastTheLinksTakeTheSchemesColour) {
+    constexpr std::uint32_t kLinks = 0x0000FFFF, kText = 0x00FFFFFF, kBlue = 0x00FF0000;
+    EXPECT_EQ(LinkColour({true, true, kLinks, kText}), kLinks) << "98 and 2000 on";
+    EXPECT_EQ(LinkColour({true, false, kLinks, kText}), kText) << "95 and NT 4.0";
+    EXPECT_EQ(LinkColour({false, true, kLinks, kText}), kBlue) << "the classic blue elsewhere";
+}
+
+// The title the window, its About tab and the tray icon's tip show, with the
+// version the tests expect.
+TEST(Rules, TheProgramIsCalledByItsTitle) {
+    EXPECT_STREQ(Form().caption, e2e::kExpectedTitle);
+    EXPECT_STREQ(Row(ControlId::lblTitle).text, e2e::kExpectedTitle);
 }
 
 }  // namespace

@@ -26,3 +26,5 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SYSTEM_PROCESSOR MATCHES "x86_
   gtest_discover_tests(quellar_tests_x87 TEST_PREFIX x87. DISCOVERY_MODE PRE_TEST)
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/icons.cmake)
+# No two folders include each other.
+add_test(NAME include_directions COMMAND ${CMAKE_CURRENT_LIST_DIR}/include-test.sh)

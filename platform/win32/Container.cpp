@@ -1,7 +1,8 @@
 #include "platform/win32/Container.h"
 
 #include "app/Layout.h"
-#include "resources/resource.h"
+#include "platform/win32/Gdi.h"
+#include "platform/win32/Identifiers.h"
 
 namespace quellar {
 namespace win32 {
@@ -13,15 +14,19 @@ const ControlSpec* SpecOf(HWND hwnd) {
     return reinterpret_cast<const ControlSpec*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
+// The height of a line in the window's font.
+int LineHeight(HDC dc, HWND hwnd) {
+    const Selection font(dc, FontOf(hwnd));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight;
+}
+
 // A frame is an etched rectangle, as a group box without a caption draws it.
 void PaintFrame(HWND hwnd, HDC dc) {
     RECT rect;
     GetClientRect(hwnd, &rect);
-    TEXTMETRICA metrics{};
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
-    GetTextMetricsA(dc, &metrics);
-    if (old) SelectObject(dc, old);
-    rect.top += metrics.tmHeight / 2;
+    rect.top += LineHeight(dc, hwnd) / 2;
     DrawEdge(dc, &rect, EDGE_ETCHED, BF_RECT);
 }
 
@@ -40,12 +45,10 @@ void PaintIcon(HWND hwnd, HDC dc) {
 }
 
 void OnPaint(HWND hwnd) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd, &paint);
+    const Painting dc(hwnd);
     const ControlSpec* row = SpecOf(hwnd);
     if (row && row->kind == ControlKind::Frame && row->border) PaintFrame(hwnd, dc);
     if (row && row->id == ControlId::Picture1) PaintIcon(hwnd, dc);
-    EndPaint(hwnd, &paint);
 }
 
 LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,9 @@
 #include "platform/win32/DialogFont.h"
 
 #include "app/Layout.h"
+#include "platform/win32/Gdi.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/WindowText.h"
 
 namespace quellar {
 namespace win32 {
@@ -38,10 +41,8 @@ bool CaptionFits(HDC dc, HWND control, const ControlSpec& row, int dpi) {
         case ControlKind::CheckBox: room.right -= MulDiv(17, dpi, 96); break;      // the box and the gap after it
         default: return true;
     }
-    char text[256] = "";
-    GetWindowTextA(control, text, sizeof text);
     RECT need = {0, 0, room.right, 0};
-    DrawTextA(dc, text, -1, &need, format);
+    DrawTextA(dc, WindowText(control).c_str(), -1, &need, format);
     return need.right <= room.right && (!(format & DT_WORDBREAK) || need.bottom <= room.bottom);
 }
 
@@ -56,21 +57,17 @@ bool CaptionsFit(HDC dc, const HWND* controls, int dpi) {
 
 HFONT ChooseDialogFont(int dpi, HWND window, const HWND* controls) {
     const int height = -MulDiv(33, dpi, 72 * 4);  // 8.25 points
-    HDC dc = GetDC(window);
-    HFONT font = CreateFace(kBitmapFace, height);
-    HGDIOBJ old = SelectObject(dc, font);
-    if (!IsFaceAtHeight(dc, kBitmapFace, -height)) {
-        for (int h = height;; ++h) {
-            SelectObject(dc, old);
-            DeleteObject(font);
-            font = CreateFace(kTrueTypeFace, h);
-            SelectObject(dc, font);
-            if (-h <= kSmallestHeight || CaptionsFit(dc, controls, dpi)) break;
-        }
+    const WindowDC dc(window);
+    Font font(CreateFace(kBitmapFace, height));
+    {
+        const Selection selected(dc, font.get());
+        if (IsFaceAtHeight(dc, kBitmapFace, -height)) return font.release();
     }
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
-    return font;
+    for (int h = height;; ++h) {
+        font.reset(CreateFace(kTrueTypeFace, h));
+        const Selection selected(dc, font.get());
+        if (-h <= kSmallestHeight || CaptionsFit(dc, controls, dpi)) return font.release();
+    }
 }
 
 }  // namespace win32

@@ -24,6 +24,7 @@ public:
     ~Unique() { reset(); }
 
     H get() const { return handle_; }
+    H release() { return std::exchange(handle_, H{}); }
     explicit operator bool() const { return handle_ != H{}; }
     void reset(H handle = H{}) {
         if (handle_ != H{}) Closer{}(handle_);

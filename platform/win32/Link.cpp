@@ -1,34 +1,31 @@
 #include "platform/win32/Link.h"
 
 #include "app/Layout.h"
+#include "platform/win32/Gdi.h"
+#include "platform/win32/WindowText.h"
 
 namespace quellar {
 namespace win32 {
 namespace {
 
-// Blue on black would be unreadable in High Contrast Black: the scheme's
-// colours are used there. The system gives no brush for a colour it lacks.
+// The system gives no brush for a colour it lacks.
 COLORREF LinkTextColour() {
     HIGHCONTRASTA contrast{};
     contrast.cbSize = sizeof contrast;
     const bool high = SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
                       (contrast.dwFlags & HCF_HIGHCONTRASTON);
-    switch (LinkColourFor(high, GetSysColorBrush(COLOR_HOTLIGHT) != nullptr)) {
-        case LinkColour::SchemeLinks: return GetSysColor(COLOR_HOTLIGHT);
-        case LinkColour::SchemeText: return GetSysColor(COLOR_BTNTEXT);
-        case LinkColour::ClassicBlue: break;
-    }
-    return RGB(0, 0, 255);
+    return LinkColour(
+        {high, GetSysColorBrush(COLOR_HOTLIGHT) != nullptr, GetSysColor(COLOR_HOTLIGHT), GetSysColor(COLOR_BTNTEXT)});
 }
 
 }  // namespace
 
 void DrawLink(const DRAWITEMSTRUCT& item) {
-    char text[256] = "";
-    GetWindowTextA(item.hwndItem, text, sizeof text);
+    const std::string caption = WindowText(item.hwndItem);
+    const char* text = caption.c_str();
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ old = SelectObject(item.hDC, reinterpret_cast<HGDIOBJ>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
+    const Selection font(item.hDC, FontOf(item.hwndItem));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, LinkTextColour());
     RECT textArea = area;
@@ -41,7 +38,6 @@ void DrawLink(const DRAWITEMSTRUCT& item) {
         IntersectRect(&focus, &focus, &area);
         DrawFocusRect(item.hDC, &focus);
     }
-    SelectObject(item.hDC, old);
 }
 
 }  // namespace win32

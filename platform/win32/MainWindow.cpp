@@ -5,9 +5,12 @@
 
 #include "platform/win32/Container.h"
 #include "platform/win32/Exports.h"
+#include "platform/win32/Gdi.h"
+#include "platform/win32/Identifiers.h"
 #include "platform/win32/InputGuard.h"
 #include "platform/win32/Link.h"
 #include "platform/win32/Shell32.h"
+#include "platform/win32/Timers.h"
 #include "resources/resource.h"
 
 namespace quellar {
@@ -15,31 +18,10 @@ namespace win32 {
 namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-// The timers' identifiers: the countdown's, and the one that offers the tray
-// icon again.
-constexpr UINT_PTR kTimerId = 1;
-constexpr UINT_PTR kTrayTimerId = 2;
 
 // What the control a key goes to wants of the dialog keys.
 LRESULT DialogCode(MSG& msg) {
     return SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
-}
-
-// Milliseconds of a clock that only moves forward: the high-resolution
-// counter, or on a PC without one (which Windows before XP allows) the tick
-// count, carried across its wrap after 49.7 days.
-std::int64_t MonotonicMs() {
-    LARGE_INTEGER now{}, frequency{};
-    if (QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 && QueryPerformanceCounter(&now)) {
-        const std::int64_t ticks = now.QuadPart, perSecond = frequency.QuadPart;
-        return ticks / perSecond * 1000 + ticks % perSecond * 1000 / perSecond;
-    }
-    static DWORD lastTick = 0;
-    static std::int64_t carried = 0;
-    const DWORD tick = GetTickCount();
-    carried += static_cast<DWORD>(tick - lastTick);
-    lastTick = tick;
-    return carried;
 }
 
 // The icon's frame of this size; where Windows cannot read it (the PNG frames
@@ -68,16 +50,14 @@ void LetThrough(HWND hwnd, UINT message) {
 
 }  // namespace
 
-bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
-    events_ = &events;
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-
+void MainWindow::ChooseIcons(HINSTANCE instance) {
+    dpi_ = GetDeviceCaps(WindowDC(nullptr), LOGPIXELSX);
     // Drawn at the resolution's size: 32 and 16 pixels at 96 dots per inch.
     bigIcon_.reset(IconOfSize(instance, MulDiv(32, dpi_, 96), 32));
     smallIcon_.reset(IconOfSize(instance, MulDiv(16, dpi_, 96), 16));
+}
 
+bool MainWindow::RegisterClasses(HINSTANCE instance) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
@@ -87,11 +67,12 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = ids::kMainClass;
-    if (!RegisterClassExA(&windowClass) || !RegisterContainerClass(instance)) return false;
-    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    return RegisterClassExA(&windowClass) && RegisterContainerClass(instance);
+}
 
-    const FormSpec& form = Form();
-    RECT frame = {0, 0, ToPixels(form.clientWidth), ToPixels(form.clientHeight)};
+// The window's frame for the form's client size, in the middle of the work area.
+RECT MainWindow::CentredFrame() const {
+    RECT frame = {0, 0, ToPixels(Form().clientWidth), ToPixels(Form().clientHeight)};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, WS_EX_CONTROLPARENT);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -99,9 +80,18 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
 
-    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, ids::kMainClass, form.caption, kWindowStyle, left, top, width, height,
-                            nullptr, nullptr, instance, this);
+bool MainWindow::Create(HINSTANCE instance, FormEvents& events, Win32Timers& timers) {
+    events_ = &events;
+    timers_ = &timers;
+    ChooseIcons(instance);
+    if (!RegisterClasses(instance)) return false;
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    const RECT frame = CentredFrame();
+    hwnd_ = CreateWindowExA(WS_EX_CONTROLPARENT, ids::kMainClass, Form().caption, kWindowStyle, frame.left, frame.top,
+                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
     LetThrough(hwnd_, taskbarCreated_);
     CreateControls(instance);
@@ -109,6 +99,7 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events) {
     CreatePopupMenu();
     return true;
 }
+
 // A minimised window shows as its taskbar button and leaves the keyboard
 // where it is: its controls cannot be seen, so no key may reach them.
 void MainWindow::ShowFirstOrAgain() {
@@ -119,24 +110,6 @@ void MainWindow::ShowFirstOrAgain() {
     SetFocus(Control(ControlId::SSTabQuellar));
     // The first display is a resize, whether or not the system sent one.
     if (!resized_ && loaded_) events_->Form_Resize();
-}
-
-// The timer keeps to its schedule: each tick is armed for the next whole
-// period since the start, so that lateness does not add up.
-void MainWindow::SetInterval(ControlId timer, int milliseconds) {
-    if (timer == ControlId::timTray) {
-        if (milliseconds > 0)
-            SetTimer(hwnd_, kTrayTimerId, static_cast<UINT>(milliseconds), nullptr);
-        else
-            KillTimer(hwnd_, kTrayTimerId);
-        return;
-    }
-    armed_ = milliseconds > 0;
-    if (armed_) {
-        SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Start(MonotonicMs(), milliseconds)), nullptr);
-    } else {
-        KillTimer(hwnd_, kTimerId);
-    }
 }
 
 void MainWindow::SetLinkTarget(ControlId link, const std::string& target) {
@@ -196,71 +169,97 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_SIZE: OnSize(); return 0;
-        case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
-        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_SIZE: return OnSize();
+        case WM_MOUSEMOVE: return OnMouseMove(wParam, lParam);
+        case WM_COMMAND: return OnCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (IsLink(item.hwndItem)) DrawLink(item);
-            return TRUE;
-        }
-        case WM_SETCURSOR:
-            if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
-            break;
-        case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
-        // Only top-level windows hear of new system colours (a High Contrast
-        // scheme): the tab strip, a common control, is told, and all is redrawn.
-        case WM_SYSCOLORCHANGE:
-            SendMessageA(Control(ControlId::SSTabQuellar), message, wParam, lParam);
-            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-            return 0;
-        case WM_ACTIVATEAPP:
-            if (!wParam) InputGuard::Forget();
-            return 0;
-        case WM_TIMER: OnTimer(wParam); return 0;
-        // Windows ends the session: let it, without a question.
-        case WM_QUERYENDSESSION: return TRUE;
-        case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
-        case WM_CLOSE: Close(); return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        case WM_NCDESTROY: {
-            HWND hwnd = hwnd_;
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            return DefWindowProcA(hwnd, message, wParam, lParam);
-        }
-        default:
-            if (message == taskbarCreated_ && taskbarCreated_ != 0) events_->Form_TaskbarCreated();
-            break;
+        case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
+        case WM_ACTIVATE: return OnActivate(LOWORD(wParam) != WA_INACTIVE);
+        case WM_SYSCOLORCHANGE: return OnSysColorChange(wParam, lParam);
+        case WM_ACTIVATEAPP: return OnActivateApp(wParam != FALSE);
+        case WM_TIMER: return OnTimer(wParam);
+        case WM_QUERYENDSESSION: return OnQueryEndSession();
+        case WM_ENDSESSION: return OnEndSession(wParam != FALSE);
+        case WM_CLOSE: return OnClose();
+        case WM_DESTROY: return OnDestroy();
+        case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
+        default: return OnOther(message, wParam, lParam);
     }
-    return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-// Re-armed before the handler runs, which may disarm it. Any program can post
-// a timer message: one that arrives while the countdown is not armed, or long
-// before its next tick is due, is none of its ticks.
-void MainWindow::OnTimer(UINT_PTR id) {
-    if (id == kTrayTimerId) events_->OnTimer(ControlId::timTray);
-    if (id != kTimerId) return;
-    const std::int64_t now = MonotonicMs();
-    if (!armed_ || !ticks_.Due(now)) return;
-    SetTimer(hwnd_, kTimerId, static_cast<UINT>(ticks_.Tick(now)), nullptr);
-    events_->OnTimer(ControlId::timCounter);
-}
-
-void MainWindow::OnEndSession(bool ending) {
-    if (ending && loaded_) events_->Form_SessionEnd();
-}
-
-void MainWindow::OnSize() {
+LRESULT MainWindow::OnSize() {
     resized_ = true;
     if (loaded_) events_->Form_Resize();
+    return 0;
+}
+
+LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (IsLink(item.hwndItem)) DrawLink(item);
+    return TRUE;
+}
+
+// Links show the hand.
+LRESULT MainWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (!IsLink(reinterpret_cast<HWND>(wParam))) return Default(WM_SETCURSOR, wParam, lParam);
+    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+    SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
+    return TRUE;
+}
+
+// Only top-level windows hear of new system colours (a High Contrast scheme):
+// the tab strip, a common control, is told, and all is redrawn.
+LRESULT MainWindow::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+    SendMessageA(Control(ControlId::SSTabQuellar), WM_SYSCOLORCHANGE, wParam, lParam);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return 0;
+}
+
+LRESULT MainWindow::OnActivateApp(bool active) {
+    if (!active) InputGuard::Forget();
+    return 0;
+}
+
+LRESULT MainWindow::OnTimer(UINT_PTR id) {
+    ControlId timer = ControlId::None;
+    if (timers_->Ticks(id, timer)) events_->OnTimer(timer);
+    return 0;
+}
+
+// Windows ends the session: let it, without a question.
+LRESULT MainWindow::OnQueryEndSession() { return TRUE; }
+
+LRESULT MainWindow::OnEndSession(bool ending) {
+    if (ending && loaded_) events_->Form_SessionEnd();
+    return 0;
+}
+
+LRESULT MainWindow::OnClose() {
+    Close();
+    return 0;
+}
+
+LRESULT MainWindow::OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+// The window is gone: nothing reaches this object any more.
+LRESULT MainWindow::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = hwnd_;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    return DefWindowProcA(hwnd, WM_NCDESTROY, wParam, lParam);
+}
+
+LRESULT MainWindow::OnOther(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) events_->Form_TaskbarCreated();
+    return Default(message, wParam, lParam);
 }
 
 // Positions reach the form in twips, as every mouse position does; the tray's
 // notifications ride in the x coordinate.
-void MainWindow::OnMouseMove(WPARAM keys, LPARAM position) {
+LRESULT MainWindow::OnMouseMove(WPARAM keys, LPARAM position) {
     std::int16_t button = 0;
     if (keys & MK_LBUTTON) button |= 1;
     if (keys & MK_RBUTTON) button |= 2;
@@ -272,6 +271,7 @@ void MainWindow::OnMouseMove(WPARAM keys, LPARAM position) {
     const float twips = TwipsPerPixel();
     events_->Form_MouseMove(button, shift, static_cast<float>(GET_X_LPARAM(position)) * twips,
                             static_cast<float>(GET_Y_LPARAM(position)) * twips);
+    return 0;
 }
 
 ControlId MainWindow::FromCommandId(int id) const {
@@ -280,47 +280,39 @@ ControlId MainWindow::FromCommandId(int id) const {
     return static_cast<ControlId>(index);
 }
 
-void MainWindow::OnCommand(int id, int code) {
+// IDOK and IDCANCEL from the dialog keys are no control's.
+LRESULT MainWindow::OnCommand(int id, int code) {
     const ControlId control = FromCommandId(id);
-    if (control == ControlId::None) return;  // IDOK and IDCANCEL from the dialog keys
-    switch (Row(control).kind) {
-        case ControlKind::CommandButton:
-            if (code == BN_CLICKED) events_->OnClick(control);
-            break;
-        case ControlKind::ComboBox:
-            if (code == CBN_SELCHANGE) {
-                // The field still shows the old text: put the chosen item there first.
-                HWND combo = Control(control);
-                const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-                const LRESULT length = selected == CB_ERR ? CB_ERR : SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
-                if (length < 0) break;
-                std::string text(static_cast<std::size_t>(length), '\0');
-                SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(&text[0]));
-                SetWindowTextA(combo, text.c_str());
-                events_->OnClick(control);
-            }
-            break;
-        case ControlKind::HyperLink: {
-            const std::string& target = linkTargets_[static_cast<std::size_t>(control)];
-            if (code == BN_CLICKED && !target.empty()) {
-                OpenTarget(hwnd_, target.c_str());
-            }
-            break;
-        }
-        default: break;
+    if (control == ControlId::None) return 0;
+    const ControlKind kind = Row(control).kind;
+    if (kind == ControlKind::CommandButton && code == BN_CLICKED) events_->OnClick(control);
+    if (kind == ControlKind::ComboBox && code == CBN_SELCHANGE && ShowChosenItem(Control(control))) {
+        events_->OnClick(control);
     }
+    if (kind == ControlKind::HyperLink && code == BN_CLICKED) OpenLink(control);
+    return 0;
+}
+
+// The field still shows the old text when an item is chosen: the chosen
+// item goes there first. False when no item can be read.
+bool MainWindow::ShowChosenItem(HWND combo) {
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    const LRESULT length = selected == CB_ERR ? CB_ERR : SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
+    if (length < 0) return false;
+    std::string text(static_cast<std::size_t>(length), '\0');
+    SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(&text[0]));
+    SetWindowTextA(combo, text.c_str());
+    return true;
+}
+
+void MainWindow::OpenLink(ControlId link) {
+    const std::string& target = linkTargets_[static_cast<std::size_t>(link)];
+    if (!target.empty()) OpenTarget(hwnd_, target.c_str());
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == Control(ControlId::SSTabQuellar) && header.code == TCN_SELCHANGE) ShowSelectedPage();
     return 0;
-}
-
-bool MainWindow::OnSetCursor(HWND under) {
-    if (!IsLink(under)) return false;
-    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-    SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
-    return true;
 }
 
 bool MainWindow::IsLink(HWND control) const {

@@ -6,7 +6,7 @@
 
 #include "platform/win32/Container.h"
 #include "platform/win32/DialogFont.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
 
 namespace quellar {
 namespace win32 {

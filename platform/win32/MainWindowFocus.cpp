@@ -7,17 +7,18 @@ namespace win32 {
 
 // Like a dialog, give the focus back to the control that had it, or to the
 // tab strip.
-void MainWindow::OnActivate(bool active) {
+LRESULT MainWindow::OnActivate(bool active) {
     HWND focus = GetFocus();
     if (!active) {
         if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
-        return;
+        return 0;
     }
     HWND target = focusBeforeDeactivation_;
     if (!target || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target)) {
         target = Control(ControlId::SSTabQuellar);
     }
     SetFocus(target);
+    return 0;
 }
 
 // A control that is disabled while it has the focus would leave no control

@@ -9,9 +9,9 @@ constexpr UINT kNow = WM_APP + 0x2000;
 
 }  // namespace
 
-MenuOwner::MenuOwner(HINSTANCE instance, POINT at, HWND main)
+MenuOwner::MenuOwner(POINT at, HWND main)
     : pixel_(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP, at.x, at.y, 1, 1, nullptr,
-                             nullptr, instance, nullptr)),
+                             nullptr, GetModuleHandleA(nullptr), nullptr)),
       owner_(pixel_ ? pixel_ : main) {
     if (pixel_) ShowWindow(pixel_, SW_SHOWNA);
     // Wine hands the X keyboard focus over with the time of the thread's last

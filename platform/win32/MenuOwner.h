@@ -16,7 +16,7 @@ class MenuOwner {
 public:
     // At the point where the menu opens; where that window cannot be made,
     // the main window owns the menu.
-    MenuOwner(HINSTANCE instance, POINT at, HWND main);
+    MenuOwner(POINT at, HWND main);
     ~MenuOwner();
     MenuOwner(const MenuOwner&) = delete;
     MenuOwner& operator=(const MenuOwner&) = delete;

@@ -9,16 +9,22 @@ add_executable(Quellar WIN32
   platform/win32/Container.cpp
   platform/win32/Link.cpp
   platform/win32/DialogFont.cpp
-  platform/win32/SingleInstance.cpp
-  platform/win32/Win32Platform.cpp
   platform/win32/MenuOwner.cpp
   platform/win32/InputGuard.cpp
-  platform/win32/SystemCalls.cpp
+  platform/win32/Controls.cpp
+  platform/win32/SpokenNames.cpp
+  platform/win32/Timers.cpp
+  platform/win32/TrayMenu.cpp
+  platform/win32/Window.cpp
+  platform/win32/Questions.cpp
+  platform/win32/OtherCopies.cpp
+  platform/win32/OptionStore.cpp
+  platform/win32/Workstation.cpp
   platform/win32/ShutdownPrivilege.cpp
-  platform/win32/Registry.cpp
+  platform/win32/TrayIcon.cpp
+  platform/win32/TextCase.cpp
   platform/win32/Shell32.cpp
   platform/win32/Com.cpp
-  platform/win32/SpokenNames.cpp
   resources/Quellar.rc
 )
 # The version resource and the manifest carry the project's version; the help

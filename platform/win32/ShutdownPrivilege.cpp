@@ -4,7 +4,7 @@
 
 #include "platform/win32/Exports.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Ports.h"
 
 namespace quellar {
 namespace win32 {
@@ -19,7 +19,7 @@ Function Advapi(const char* name) {
 
 }  // namespace
 
-void Win32Platform::EnableShutdownPrivilegeInToken() {
+void Win32Workstation::EnableShutdownPrivilegeInToken() {
     HANDLE process = GetCurrentProcess();
     HANDLE opened = nullptr;
     if (const auto open = Advapi<decltype(&::OpenProcessToken)>("OpenProcessToken")) {

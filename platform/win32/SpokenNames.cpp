@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "platform/win32/Com.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Ports.h"
 
 namespace quellar {
 namespace win32 {
 
-void Win32Platform::SetSpokenName(ControlId id, const std::string& name, SpokenRole role) {
+void Win32Controls::SetSpokenName(ControlId id, const std::string& name, SpokenRole role) {
     auto* services = static_cast<IAccPropServices*>(CreateComObject(CLSID_AccPropServices, IID_IAccPropServices));
     if (!services) return;
     WCHAR wide[256] = L"";  // a control's words, never longer

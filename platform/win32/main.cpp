@@ -3,15 +3,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/frmQuellar.h"
-#include "platform/win32/Win32Platform.h"
+#include "form/frmQuellar.h"
+#include "platform/win32/Win32Ports.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    quellar::win32::Win32Platform platform(instance);
-    quellar::frmQuellar form(platform);
+    quellar::win32::Win32Ports platform(instance);
+    quellar::frmQuellar form(platform.Roles());
     if (!platform.CreateWindows(form)) return 1;
     platform.Window().SetLoaded();
     form.Form_Load();

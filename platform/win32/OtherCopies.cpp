@@ -1,18 +1,14 @@
-#include "platform/win32/SingleInstance.h"
+#include "platform/win32/OtherCopies.h"
 
 #include <vector>
 
 #include "platform/win32/Exports.h"
-#include "resources/resource.h"
+#include "platform/win32/Identifiers.h"
+#include "platform/win32/WindowText.h"
 
 namespace quellar {
 namespace win32 {
 namespace {
-
-// "Local\" keeps the test to this logon session; systems before Windows 2000
-// refuse the backslash, and have one session anyway.
-constexpr const char* kMutexName = "Local\\Quellar2000.Running";
-constexpr const char* kOldMutexName = "Quellar2000.Running";
 
 struct WindowsOfClass {
     const char* className;
@@ -40,12 +36,6 @@ DWORD ProcessOf(HWND hwnd) {
     return process;
 }
 
-std::string TitleOf(HWND hwnd) {
-    char title[256] = "";
-    GetWindowTextA(hwnd, title, sizeof title);
-    return title;
-}
-
 // Looked up at run time: older systems lack it, and the foreground rule with it.
 void AllowForeground(DWORD process) {
     const auto allow =
@@ -55,11 +45,11 @@ void AllowForeground(DWORD process) {
 
 }  // namespace
 
-SingleInstance::~SingleInstance() {
+Win32OtherCopies::~Win32OtherCopies() {
     if (titleWindow_) DestroyWindow(titleWindow_);
 }
 
-bool SingleInstance::CreateTitleWindow() {
+bool Win32OtherCopies::CreateTitleWindow() {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DefWindowProcA;
     windowClass.hInstance = instance_;
@@ -71,15 +61,15 @@ bool SingleInstance::CreateTitleWindow() {
     return titleWindow_ != nullptr;
 }
 
-bool SingleInstance::AnotherCopyRuns() {
+bool Win32OtherCopies::AnotherCopyRuns() {
     if (decided_) return anotherCopy_;
     decided_ = true;
-    HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, ids::kMutexName);
     DWORD error = GetLastError();
     // A copy run as administrator holds a mutex that this one may not open:
     // that is a copy that runs too.
     if (!mutex && error != ERROR_ACCESS_DENIED) {
-        mutex = CreateMutexA(nullptr, FALSE, kOldMutexName);
+        mutex = CreateMutexA(nullptr, FALSE, ids::kOldMutexName);
         error = GetLastError();
     }
     anotherCopy_ = (mutex && error == ERROR_ALREADY_EXISTS) || (!mutex && error == ERROR_ACCESS_DENIED);
@@ -87,19 +77,19 @@ bool SingleInstance::AnotherCopyRuns() {
     return anotherCopy_;
 }
 
-std::string SingleInstance::Title() const { return titleWindow_ ? TitleOf(titleWindow_) : std::string(); }
+std::string Win32OtherCopies::Title() { return titleWindow_ ? WindowText(titleWindow_) : std::string(); }
 
-void SingleInstance::SetTitle(const std::string& title) {
+void Win32OtherCopies::SetTitle(const std::string& title) {
     if (titleWindow_) SetWindowTextA(titleWindow_, title.c_str());
 }
 
-bool SingleInstance::Activate(const std::string& title) const {
+bool Win32OtherCopies::ActivateCopy(const std::string& title) {
     const DWORD self = GetCurrentProcessId();
     HWND exact = nullptr;
     HWND prefix = nullptr;
     for (HWND hwnd : TopLevelWindows(ids::kAppTitleClass)) {
         if (ProcessOf(hwnd) == self) continue;
-        const std::string candidate = TitleOf(hwnd);
+        const std::string candidate = WindowText(hwnd);
         if (candidate == title && !exact) exact = hwnd;
         if (candidate.compare(0, title.size(), title) == 0 && !prefix) prefix = hwnd;
     }

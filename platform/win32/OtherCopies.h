@@ -7,27 +7,28 @@
 
 #include <string>
 
+#include "app/OtherCopies.h"
 #include "platform/win32/Handles.h"
 
 namespace quellar {
 namespace win32 {
 
-class SingleInstance {
+class Win32OtherCopies final : public OtherCopies {
 public:
-    explicit SingleInstance(HINSTANCE instance) : instance_(instance) {}
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
-    ~SingleInstance();
+    explicit Win32OtherCopies(HINSTANCE instance) : instance_(instance) {}
+    Win32OtherCopies(const Win32OtherCopies&) = delete;
+    Win32OtherCopies& operator=(const Win32OtherCopies&) = delete;
+    ~Win32OtherCopies();
 
     bool CreateTitleWindow();
     // True when another copy in this session holds the mutex. The first call
     // decides; the handle stays open for the life of the process.
-    bool AnotherCopyRuns();
-    std::string Title() const;
-    void SetTitle(const std::string& title);
+    bool AnotherCopyRuns() override;
+    std::string Title() override;
+    void SetTitle(const std::string& title) override;
     // Finds another copy by its title (exact, else prefix) and brings its
     // window to the front when it is shown.
-    bool Activate(const std::string& title) const;
+    bool ActivateCopy(const std::string& title) override;
 
 private:
     HINSTANCE instance_;

@@ -1,5 +1,6 @@
-// The window's plain events, each handed to its handler.
-#include "app/frmQuellar.h"
+// The window's plain events, each handed to its handler; the countdown's and
+// the options' handlers; and the one way to ask.
+#include "form/frmQuellar.h"
 
 namespace quellar {
 
@@ -32,16 +33,33 @@ void frmQuellar::OnMenu(MenuId item) {
     }
 }
 
-int frmQuellar::Ask(const std::string& prompt, BoxStyle style, const std::string& title) {
-    questionOpen_ = true;
-    const int answer = ui_.MsgBox(prompt, style, title);
-    questionOpen_ = false;
-    return answer;
-}
-
 void frmQuellar::OnTimer(ControlId timer) {
     if (timer == ControlId::timCounter) timCounter_Timer();
     if (timer == ControlId::timTray) timTray_Timer();
 }
+
+int frmQuellar::Ask(const std::string& prompt, BoxStyle style, const std::string& title) {
+    questionOpen_ = true;
+    const int answer = questions_.ShowBox(prompt, style, title);
+    questionOpen_ = false;
+    return answer;
+}
+
+void frmQuellar::lstAdvanced_Click() { countdown_.ListChosen(); }
+void frmQuellar::cmdStart_Click() { countdown_.Start(); }
+void frmQuellar::cmdAbort_Click() { countdown_.StopCountdown(); }
+
+// At zero the chosen action runs without a question.
+void frmQuellar::timCounter_Timer() {
+    if (!countdown_.Tick()) return;
+    // A tray menu open since before the zero shows Disable off: an action
+    // chosen there would run without the question its user expects.
+    menu_.CloseMenu();
+    controls_.SetTicked(ControlId::chkDisable, true);
+    if (const Action* action = countdown_.Chosen()) Act(*action);
+}
+
+void frmQuellar::cmdSave_Click() { options_.SaveAll(); }
+void frmQuellar::cmdClear_Click() { options_.ClearAll(); }
 
 }  // namespace quellar

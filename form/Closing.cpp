@@ -1,13 +1,13 @@
 // Closing: the options are saved first; a window in the tray goes quietly, a
 // shown one asks whether to quit or to go to the tray.
-#include "app/frmQuellar.h"
+#include "form/frmQuellar.h"
 
 namespace quellar {
 
 // A window closed from the tray is to start there next time.
 void frmQuellar::SaveBeforeClosing() {
-    if (ui_.State() == WindowState::Minimised) ui_.SetValue(ControlId::chkMinimise, 1);
-    cmdSave_Click();
+    if (window_.State() == WindowState::Minimised) controls_.SetTicked(ControlId::chkMinimise, true);
+    options_.SaveAll();
 }
 
 void frmQuellar::Form_Unload(std::int16_t& cancel) {
@@ -15,34 +15,34 @@ void frmQuellar::Form_Unload(std::int16_t& cancel) {
     if (isDuplicate_) return;
     // A box is open: it is answered first, and the window stays.
     if (questionOpen_) {
-        ui_.BringBoxToFront();
+        questions_.BringBoxToFront();
         cancel = -1;
         return;
     }
     SaveBeforeClosing();
-    if (ui_.State() == WindowState::Minimised) {
+    if (window_.State() == WindowState::Minimised) {
         // Closed while in the tray by other means than Exit: the icon must
         // not outlive the window (after Exit this second delete is refused).
-        DeleteTrayIcon();
+        tray_.RemoveIcon();
         return;
     }
-    if (ui_.Value(ControlId::chkDisable) == 1) return;
+    if (controls_.Ticked(ControlId::chkDisable)) return;
 
     if (Ask("Click Yes to quit Quellar 2000, or No to minimise it.", BoxStyle::YesNo, "Exit Quellar 2000") ==
         kAnswerYes) {
-        DeleteTrayIcon();
+        tray_.RemoveIcon();
         return;
     }
-    ui_.SetState(WindowState::Minimised);
+    window_.SetState(WindowState::Minimised);
     // Exactly one icon afterwards, whether or not the resize added one.
-    DeleteTrayIcon();
-    PutInTray();
+    tray_.RemoveIcon();
+    tray_.PutInTray();
     cancel = -1;
 }
 
 void frmQuellar::mPopExit_Click() {
-    DeleteTrayIcon();
-    ui_.Unload();
+    tray_.RemoveIcon();
+    window_.Close();
 }
 
 // Windows ends the session for another reason: no question and no veto. The
@@ -52,9 +52,9 @@ void frmQuellar::mPopExit_Click() {
 void frmQuellar::Form_SessionEnd() {
     if (!isDuplicate_) {
         SaveBeforeClosing();
-        DeleteTrayIcon();
+        tray_.RemoveIcon();
     }
-    ui_.End();
+    workstation_.EndProgram();
 }
 
 }  // namespace quellar

@@ -18,7 +18,7 @@
 #   $BENCH_IDLE_SHOWN=1: Quellar.exe shown as well, not only in the tray
 #   $BENCH_SHORT=1: 3 s alone after 2 s to settle, unless told otherwise
 #   $E2E_TEMPLATE: the Wine prefix template (default BUILD_DIR/native/...)
-#   $QUELLAR_RELAY: the reader of relay traces (default BUILD_DIR/native/quellar_relay)
+#   $QUELLAR_RELAY_TALLY: what reads the trace (default BUILD_DIR/native/relay_tally)
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -27,8 +27,8 @@ for exe in Quellar.exe bare_window.exe; do
     [[ -f $build/$exe ]] || { echo "idle: no $exe in $build" >&2; exit 66; }
 done
 here=$(cd "$(dirname "$0")/.." && pwd)
-relay=${QUELLAR_RELAY:-$(dirname "$build")/native/quellar_relay}
-[[ -x $relay ]] || { echo "idle: no reader of relay traces at $relay (make native)" >&2; exit 66; }
+tally=${QUELLAR_RELAY_TALLY:-$(dirname "$build")/native/relay_tally}
+[[ -x $tally ]] || { echo "idle: no reader of relay traces at $tally (make native)" >&2; exit 66; }
 seconds=${BENCH_IDLE_SECONDS:-60}
 settle=5          # seconds after the window is there before measuring
 [[ ${BENCH_SHORT:-0} != 1 ]] || { seconds=${BENCH_IDLE_SECONDS:-3}; settle=2; }
@@ -141,15 +141,15 @@ measure() {  # label, exe, window name, "tray" or "shown"
     program_pid=
     local window=$work/window.log
     sed -n "$((from + 1)),${to}p" "$trace" >"$window"
-    local tally messages winprocs timers
-    tally=$("$relay" tally "$window")
-    messages=$(sed -n 's/^messages //p' <<<"$tally")
-    winprocs=$(sed -n 's/^winprocs //p' <<<"$tally")
-    timers=$(sed -n 's/^timers //p' <<<"$tally")
+    local counts messages winprocs timers
+    counts=$("$tally" "$window")
+    messages=$(sed -n 's/^messages //p' <<<"$counts")
+    winprocs=$(sed -n 's/^winprocs //p' <<<"$counts")
+    timers=$(sed -n 's/^timers //p' <<<"$counts")
 
     printf '%-30s %-6s %7s %9s %8s %9s %8s %7s\n' "$label" "$state" "$(to_ms $((cpu1 - cpu0)))" \
         "$(to_ms $((server1 - server0)))" "$((switches1 - switches0))" "$messages" "$winprocs" "$timers"
-    sed -n '4,$s/^/      /p' <<<"$tally"
+    sed -n '4,$s/^/      /p' <<<"$counts"
 }
 
 echo "== Idle for $seconds s under Wine (x86_64), after $settle s to settle"

@@ -1,127 +1,70 @@
 #include "e2e/Relay.h"
 
 #include <algorithm>
-#include <cstring>
+#include <cstdlib>
+#include <regex>
 
 namespace e2e {
 namespace relay {
 namespace {
 
-// Reads a line from left to right; each step takes what it names or nothing.
-class Cursor {
-public:
-    explicit Cursor(const std::string& text) : text_(text) {}
+std::uint64_t Hex(const std::ssub_match& digits) { return std::strtoull(digits.str().c_str(), nullptr, 16); }
 
-    bool Take(const char* literal) {
-        const std::size_t n = std::strlen(literal);
-        if (text_.compare(at_, n, literal) != 0) return false;
-        at_ += n;
-        return true;
-    }
-    bool Ahead(const char* literal) const { return text_.compare(at_, std::strlen(literal), literal) == 0; }
-    bool Hex(std::uint64_t& value) {
-        std::size_t digits = 0;
-        for (value = 0; at_ < text_.size() && digits < 16; ++at_, ++digits) {
-            const int digit = Digit(text_[at_]);
-            if (digit < 0) break;
-            value = value << 4 | static_cast<unsigned>(digit);
+// A quoted text as the trace escapes it: \\ \" \n \r \t \xNN.
+std::string Unescaped(const std::string& quoted) {
+    std::string text;
+    for (std::size_t at = 0; at < quoted.size(); ++at) {
+        char c = quoted[at];
+        if (c == '\\' && ++at < quoted.size()) {
+            c = quoted[at];
+            if (c == 'x') c = static_cast<char>(std::strtoul(quoted.substr(at + 1, 2).c_str(), nullptr, 16)), at += 2;
+            c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
         }
-        return digits > 0;
+        text += c;
     }
-    // Up to (not including) the first of the stop characters.
-    std::string Until(const char* stops) {
-        const std::size_t from = at_;
-        at_ = std::min(text_.find_first_of(stops, at_), text_.size());
-        return text_.substr(from, at_ - from);
-    }
-    // A quoted text as the trace escapes it: \\ \" \n \r \t \xNN.
-    bool Quoted(std::string& out) {
-        if (!Take("\"")) return false;
-        for (out.clear(); at_ < text_.size(); ++at_) {
-            char c = text_[at_];
-            if (c == '"') return ++at_, Take("..."), true;
-            if (c == '\\' && at_ + 1 < text_.size()) {
-                c = text_[++at_];
-                if (c == 'x' && at_ + 2 < text_.size() && Digit(text_[at_ + 1]) >= 0 && Digit(text_[at_ + 2]) >= 0) {
-                    c = static_cast<char>(Digit(text_[at_ + 1]) * 16 + Digit(text_[at_ + 2]));
-                    at_ += 2;
-                } else {
-                    c = c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c;
-                }
-            }
-            out += c;
-        }
-        return false;
-    }
-    bool AtEnd() const { return at_ >= text_.size(); }
-
-private:
-    static int Digit(char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    }
-
-    const std::string& text_;
-    std::size_t at_ = 0;
-};
-
-// "pid:tid:" with +pid, "tid:" without.
-bool Thread(Cursor& c, Line& line) {
-    std::uint64_t first = 0, second = 0;
-    if (!c.Hex(first) || !c.Take(":")) return false;
-    if (c.Ahead("Call ") || c.Ahead("Ret ")) {
-        line.tid = static_cast<std::uint32_t>(first);
-        return true;
-    }
-    if (!c.Hex(second) || !c.Take(":")) return false;
-    line.pid = static_cast<std::uint32_t>(first);
-    line.tid = static_cast<std::uint32_t>(second);
-    return true;
+    return text;
 }
 
-// "(hwnd=H,msg=NAME,wp=W,lp=L)"
-bool WindowProcedure(Cursor& c, Line& line) {
-    Argument wp, lp;
-    if (!c.Hex(line.procedure) || !c.Take(" (hwnd=") || !c.Hex(line.hwnd) || !c.Take(",msg=")) return false;
-    line.message = c.Until(",)");
-    if (!c.Take(",wp=") || !c.Hex(wp.value) || !c.Take(",lp=") || !c.Hex(lp.value) || !c.Take(")")) return false;
-    line.arguments = {wp, lp};
-    return true;
-}
-
-// "dll.Function(A,B \"text\",...)"; an argument the trace shows otherwise
-// (a floating-point number) is kept as 0.
-bool Function(Cursor& c, Line& line) {
-    line.function = c.Until("( ");
-    if (line.function.find('.') == std::string::npos || !c.Take("(")) return false;
-    while (!c.Take(")")) {
-        Argument argument;
-        c.Hex(argument.value);
-        if (c.Take(" L") || c.Take(" ")) argument.quoted = c.Quoted(argument.text);
-        c.Until(",)");
-        line.arguments.push_back(argument);
-        if (c.AtEnd()) return false;
-        c.Take(",");
+// "A,B \"text\",..." as numbers, each with the text the trace shows beside it.
+std::vector<Argument> Arguments(const std::string& list) {
+    static const std::regex kArgument(R"re(([0-9A-Fa-f]*)(?: L?"((?:[^"\\]|\\.)*)"(?:\.\.\.)?)?[^,]*(?:,|$))re");
+    std::vector<Argument> arguments;
+    for (auto at = list.cbegin(); at != list.cend();) {
+        std::smatch part;
+        if (!std::regex_search(at, list.cend(), part, kArgument, std::regex_constants::match_continuous)) break;
+        arguments.push_back({Hex(part[1]), part[2].matched, Unescaped(part[2].str())});
+        at = part[0].second;
     }
-    return true;
+    return arguments;
 }
 
 }  // namespace
 
+// PID:TID:Call dll.Function(ARGUMENTS) ret=CALLER
+// PID:TID:Ret  dll.Function() retval=RESULT ret=CALLER
+// PID:TID:Call window proc PROCEDURE (hwnd=H,msg=NAME,wp=W,lp=L)
+// PID:TID:Ret  window proc PROCEDURE (hwnd=H,msg=NAME,wp=W,lp=L) retval=RESULT
 bool Read(const std::string& text, Line& line) {
-    line = Line{};
-    line.text = text;
-    Cursor c(text);
-    if (!Thread(c, line)) return false;
-    line.call = c.Take("Call ");
-    if (!line.call && !c.Take("Ret ")) return false;
-    while (c.Take(" ")) {
-    }
-    if (!(c.Take("window proc ") ? WindowProcedure(c, line) : Function(c, line))) return false;
-    if (!line.call) line.hasResult = c.Take(" retval=") && c.Hex(line.result);
-    line.hasCaller = c.Take(" ret=") && c.Hex(line.caller);
+    static const std::regex kLine(
+        R"(^(?:([0-9a-f]+):)?([0-9a-f]+):(Call|Ret) +(?:window proc ([0-9A-Fa-f]+) \(hwnd=([0-9A-Fa-f]+),)"
+        R"(msg=([^,]*),wp=([0-9A-Fa-f]+),lp=([0-9A-Fa-f]+)\)|(\w+\.\w+)\((.*)\))(?: retval=([0-9A-Fa-f]+))?)"
+        R"((?: ret=([0-9A-Fa-f]+))?\r?$)");
+    std::smatch part;
+    if (!std::regex_match(text, part, kLine)) return false;
+    line = Line{text,
+                static_cast<std::uint32_t>(Hex(part[1])),
+                static_cast<std::uint32_t>(Hex(part[2])),
+                part[3] == "Call",
+                part[9],
+                Hex(part[4]),
+                Hex(part[5]),
+                part[6],
+                Arguments(part[10]),
+                part[12].matched,
+                Hex(part[12]),
+                part[11].matched,
+                Hex(part[11])};
+    if (line.function.empty()) line.arguments = {{Hex(part[7]), false, ""}, {Hex(part[8]), false, ""}};
     return true;
 }
 

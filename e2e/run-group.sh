@@ -21,7 +21,7 @@ rm -f "$logs"/*
 # a group that fails prints the end of each.
 report() {
     local status=$1 trace=${WINEPREFIX:-/nonexistent}/drive_c/trace.log
-    [[ ! -f $trace ]] || "$relay" split "$trace" "$logs/relay.log" "$logs/wine-stderr.log" || true
+    [[ ! -f $trace ]] || "$relay" "$trace" "$logs/relay.log" "$logs/wine-stderr.log" || true
     ((status != 0)) || return 0
     echo "The group failed (status $status); its logs are in $logs."
     for log in session.log driver.log relay.log wine-stderr.log; do

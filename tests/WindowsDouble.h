@@ -1,5 +1,5 @@
 // A stand-in for Windows behind the port, for what Wine does not show: the
-// null roles (app/NullPorts.h) with the controls, menu, window, store and
+// null roles (tests/NullPorts.h) with the controls, menu, window, store and
 // tray icon kept as plain values, and the few parts of Windows the tests play
 // (a first show that the starting shortcut minimises, a shell that refuses
 // icons, Windows refusing to end the session).
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/NullPorts.h"
+#include "tests/NullPorts.h"
 
 namespace quellar {
 

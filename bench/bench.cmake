@@ -1,6 +1,7 @@
 # Benchmark programs: the bare window and the start-up timer.
 add_executable(bare_window WIN32 bench/bare.cpp)
 add_executable(starttime bench/starttime.cpp)
+target_link_libraries(starttime PRIVATE psapi)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   target_compile_options(bare_window PRIVATE -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
     -ffunction-sections -fdata-sections)

@@ -39,7 +39,7 @@ for arch in i686 x86_64; do
     done
 done
 
-echo "== Start-up to the window shown, under Wine (x86_64, median of $runs runs, $rounds rounds)"
+echo "== Start-up under Wine (x86_64, median of $runs runs, $rounds rounds): to the window shown, and to it drawn and waiting for input"
 wine_session_start "$work" "${E2E_TEMPLATE:-$build/native/wine-prefix-template}"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
@@ -47,12 +47,12 @@ cp "${dirs[x86_64]}"/{Quellar,bare_window,starttime}.exe "$dir/"
 cd "$dir"
 # Warm the wineserver and the file cache first, as a user's second start would.
 timeout 60 wine 'C:\bench\starttime.exe' 'C:\bench\bare_window.exe' BareWindow 2 >/dev/null 2>&1 || true
-measure() {  # exe class
-    local ms
-    ms=$(timeout 300 wine 'C:\bench\starttime.exe' "C:\\bench\\$1" "$2" "$runs" 2>/dev/null | tr -d '\r' |
-        sed -n 's/^median \([0-9.]*\) ms.*/\1/p')
-    [[ -n $ms ]] || { echo "bench: no start-up time for $1" >&2; return 70; }
-    echo "$ms"
+measure() {  # exe class: "visible idle private workingset"
+    local line
+    line=$(timeout 300 wine 'C:\bench\starttime.exe' "C:\\bench\\$1" "$2" "$runs" 2>/dev/null | tr -d '\r' |
+        sed -n 's/^median visible \([0-9.]*\) ms, idle \([0-9.]*\) ms, private \([0-9]*\) KB, working set \([0-9]*\) KB.*/\1 \2 \3 \4/p')
+    [[ -n $line ]] || { echo "bench: no start-up time for $1" >&2; return 70; }
+    echo "$line"
 }
 # Interleaved rounds, so that both see the same machine.
 quellar=()
@@ -61,9 +61,21 @@ for ((round = 1; round <= rounds; round++)); do
     bare+=("$(measure bare_window.exe BareWindow)")
     quellar+=("$(measure Quellar.exe "$main_class")")
 done
-median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
-q=$(median "${quellar[@]}")
-b=$(median "${bare[@]}")
-printf 'bare window   %8.1f ms   (rounds: %s)\n' "$b" "${bare[*]}"
-printf 'Quellar.exe   %8.1f ms   (rounds: %s)\n' "$q" "${quellar[*]}"
-printf 'ratio         %8.2f   (target: within 1.15)\n' "$(awk -v q="$q" -v b="$b" 'BEGIN { print q / b }')"
+column() {  # n figures...: the n-th figure of each round
+    local n=$1
+    shift
+    printf '%s\n' "$@" | awk -v n="$n" '{ print $n }'
+}
+median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+report() {  # label n unit target
+    local b q
+    b=$(column "$2" "${bare[@]}" | median)
+    q=$(column "$2" "${quellar[@]}" | median)
+    printf '%-26s bare window %8.1f %s, Quellar.exe %8.1f %s, ratio %5.2f (target: within %s)   rounds: %s\n' "$1" \
+        "$b" "$3" "$q" "$3" "$(awk -v q="$q" -v b="$b" 'BEGIN { print q / b }')" "$4" \
+        "$(column "$2" "${quellar[@]}" | tr '\n' ' ')"
+}
+report "shown" 1 ms 1.15
+report "drawn, waiting for input" 2 ms 1.15
+report "private bytes" 3 KB 1.5
+report "working set" 4 KB 1.5

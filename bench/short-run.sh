@@ -10,7 +10,10 @@ shift
 n='[0-9]+(\.[0-9]+)?'
 case $script in
     bench.sh) figures=("^i686 +Quellar\.exe +[0-9]+ bytes" "^x86_64 +Quellar\.exe +[0-9]+ bytes"
-                       "^bare window +$n ms" "^Quellar\.exe +$n ms" "^ratio +$n") ;;
+                       "^shown +bare window +$n ms, Quellar\.exe +$n ms, ratio +$n"
+                       "^drawn, waiting for input +bare window +$n ms, Quellar\.exe +$n ms, ratio +$n"
+                       "^private bytes +bare window +$n KB, Quellar\.exe +$n KB, ratio +$n"
+                       "^working set +bare window +$n KB, Quellar\.exe +$n KB, ratio +$n") ;;
     countdown.sh) figures=("^N=[0-9]+: zero reached $n s after Start \(error [-+]$n ms\)"
                            "^N=[0-9]+: per-tick error ms: mean [-+]$n +sd $n +min [-+]$n +max [-+]$n") ;;
     idle.sh) figures=("^Quellar\.exe, in the tray +[a-z]+( +[0-9]+){6}$" "^bare_window\.exe, shown +[a-z]+( +[0-9]+){6}$") ;;

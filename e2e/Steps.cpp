@@ -99,7 +99,6 @@ const Verb kDoings[] = {
 const Verb kChecks[] = {
     {"ask", "TITLE|TEXT|NAME", "the program asks this, with Yes and No; NAME: log off, shutdown, reboot, power down, closing", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDYES, IDNO}); }},
     {"duplicate", "", "the second copy's notice, with OK", [](Step c) -> bool { return Asks(c.r, kDuplicateNotice, {IDOK}); }},
-    {"notice", "TITLE|TEXT", "the program tells this, with OK", [](Step c) -> bool { return Asks(c.r, c.a.text, {IDOK}); }},
     {"refused", "VERB", "the program tells that Windows refused to VERB, in the system's words for the code its ExitWindowsEx left", [](Step c) -> bool { std::string why; return WhyRefused(c.r, why) && Asks(c.r, "Quellar 2000|Windows refused to " + c.a.text + ":\r" + why, {IDOK}); }},
     {"nobox", "[TITLE]", "no box of the program is open, nor opens before QuietMs() has passed", [](Step c) -> bool { return c.r.Quiet(!TopLevel(c.r.program().pid, "#32770", c.a.text, true), "a box is open"); }},
     {"menu", "", "the tray menu is open", [](Step c) -> bool { return Shows(c.r, [&] { return TopLevel(c.r.program().pid, "#32768", "", true); }, "no menu"); }},

@@ -187,14 +187,30 @@ bool ClickOn(HWND main, HWND control) {
     return GetWindowRect(control, &place) && ToFront(main) && (ClickAt(Centre(place)), true);
 }
 
+namespace {
+
+// Clicked, the control takes the keyboard a moment later, and on a busy host
+// keys typed sooner would go to the one that had it (the tab strip turns
+// its tabs with the arrows).
+bool ClickedInto(HWND main, HWND control) {
+    return ClickOn(main, control) && WaitFor([&] {
+               GUITHREADINFO info{};
+               info.cbSize = sizeof info;
+               return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) &&
+                      (info.hwndFocus == control || IsChild(control, info.hwndFocus));
+           });
+}
+
+}  // namespace
+
 bool Fill(HWND main, HWND control, const std::string& text) {
-    return ClickOn(main, control) && Keys(main, {"home", "shift+end"}) && Keys(main, Characters(text));
+    return ClickedInto(main, control) && Keys(main, {"home", "shift+end"}) && Keys(main, Characters(text));
 }
 
 bool Choose(HWND main, HWND list, const std::string& item) {
     const auto at =
         SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item.c_str()));
-    if (at == CB_ERR || !ClickOn(main, list)) return false;
+    if (at == CB_ERR || !ClickedInto(main, list)) return false;
     const auto now = SendMessageA(list, CB_GETCURSEL, 0, 0);
     return Keys(main,
                 std::vector<std::string>(static_cast<std::size_t>(std::abs(at - now)), at > now ? "down" : "up")) &&

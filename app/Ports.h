@@ -1,7 +1,7 @@
 // The port: every role through which the behaviour reaches Windows, handed
 // to the form together. Each role's header says who calls it and which of
 // its calls come back into the form; FormEvents.h is the other way, from the
-// window to the form. tests/NullPorts.h has a null implementation of each role.
+// window to the form. tests/WindowsDouble.h stands in for all of them.
 #pragma once
 
 #include "app/Controls.h"

@@ -21,7 +21,7 @@ count() {  # files...
     done
     echo "$total"
 }
-sources=(app actions countdown tray settings form platform)
+sources=(app actions countdown tray settings platform)
 program_cpp=$(count $(git ls-files "${sources[@]}" | grep -E '\.(cpp|h|h\.in)$') \
     $(git ls-files 'resources/*.h' 'resources/*.h.in' 'resources/*.rc'))
 program=$(count $(git ls-files "${sources[@]}" 'resources/*.h' 'resources/*.h.in' 'resources/*.rc' \

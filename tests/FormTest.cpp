@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 #include "tests/WindowsDouble.h"
 
 namespace quellar {

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 #include "platform/win32/Win32Ports.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/Captions.h"
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 
 namespace quellar {
 namespace {

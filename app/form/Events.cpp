@@ -1,6 +1,6 @@
 // The window's plain events, each handed to its handler; the countdown's and
 // the options' handlers; and the one way to ask.
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 
 namespace quellar {
 

@@ -1,7 +1,7 @@
 // The four workstation actions. Every road to one (its button, the tray
 // menu, the countdown) runs Act.
 #include "actions/Rules.h"
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 
 namespace quellar {
 

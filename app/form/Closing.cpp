@@ -1,6 +1,6 @@
 // Closing: the options are saved first; a window in the tray goes quietly, a
 // shown one asks whether to quit or to go to the tray.
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 
 namespace quellar {
 

@@ -1,6 +1,6 @@
 // The tray's events: the window's resizes, the shell's notifications about
 // the icon, and the menu's items.
-#include "form/frmQuellar.h"
+#include "app/form/frmQuellar.h"
 #include "tray/modSysTray.h"
 
 namespace quellar {

@@ -25,8 +25,11 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
       FIXTURES_REQUIRED wine_template
       ENVIRONMENT "QUELLAR_RELAY=$<TARGET_FILE:quellar_relay>;E2E_TEMPLATE=${e2e_template};E2E_BITS=${bits};E2E_LOGS=${CMAKE_BINARY_DIR}/e2e-logs/${logs}")
   endfunction()
-  foreach(group start:33 actions:27 keys:40 tray:70 closing:18 countdown-a:32 dpi:10 dpi-without-wine-fonts:8
-          dpi-tray:24 plain-x:30)
+  # The groups whose outcome can differ by build run on both: what the program passes to Windows
+  # or reads from it by pointer or handle (the tray's record and notifications, the menu, the
+  # keyboard hooks, the privilege, the refusal's code, the messages its trace shows), and how
+  # the harness reads a trace of either width.
+  foreach(group start:33 actions:27 keys:40 tray:70 dpi-tray:24 plain-x:30)
     string(REPLACE ":" ";" group ${group})
     list(GET group 0 name)
     list(GET group 1 seconds)
@@ -34,12 +37,18 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
       e2e_group(e2e_${name}_${bits} ${name} ${bits} ${seconds})
     endforeach()
   endforeach()
-  # These groups' outcome cannot differ by build, so they run once. The countdown to its zero is
-  # the portable core counting integer milliseconds, the same in both builds, and at zero it takes
-  # the buttons' road to ExitWindowsEx, whose flags and privilege the actions and tray groups check
-  # on both; the walks work the boxes, tabs, store and tray through the same portable form, and each
-  # call of theirs that depends on the width is a row of the start, actions or tray groups.
-  foreach(group countdown-b:70 countdown-c:72 countdown-d:53 walk:60)
+  # These groups' outcome cannot differ by build, so they run once, on the release where the
+  # host runs it. The countdown is the portable core counting integer milliseconds, the same in
+  # both builds; its inputs are the form's portable checks; at zero it takes the buttons' road to
+  # ExitWindowsEx, whose flags and privilege the actions and tray groups check on both. Closing
+  # and the session's end are messages without pointers handled by the portable form, and the
+  # tray icon and the store they reach are rows of the tray and start groups on both. The window's
+  # sizes and fonts at each resolution are the layout table's integer arithmetic and the same
+  # calls with the same numbers in either build. The walks work the boxes, tabs, store and tray
+  # through the same portable form, and each call of theirs that depends on the width is a row of
+  # the start, actions or tray groups.
+  foreach(group countdown-a:32 countdown-b:70 countdown-c:72 countdown-d:53 closing:18 dpi:10
+          dpi-without-wine-fonts:8 walk:60)
     string(REPLACE ":" ";" group ${group})
     list(GET group 0 name)
     list(GET group 1 seconds)

@@ -3,8 +3,8 @@
 # the script fails or does not print its figures; the figures are not judged.
 # Uses the Windows build folders that e2e/e2e.cmake declares.
 # What the idle benchmark reads of its relay trace.
-add_executable(relay_tally bench/relay_tally.cpp e2e/Relay.cpp)
-target_include_directories(relay_tally PRIVATE ${CMAKE_SOURCE_DIR})
+add_executable(relay_tally bench/relay_tally.cpp)
+target_link_libraries(relay_tally PRIVATE relay_reader)
 
 if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   set(bench_run ${CMAKE_CURRENT_LIST_DIR}/short-run.sh)

@@ -7,8 +7,8 @@ set(QUELLAR_WIN64_BUILD_DIR "" CACHE PATH "x86_64 build folder with Quellar.exe 
 set(QUELLAR_WIN32_BUILD_DIR "" CACHE PATH "i686 build folder with the release Quellar.exe")
 
 # The scripts' reader of relay traces, the one the driver and its tests use.
-add_executable(quellar_relay e2e/relay_tool.cpp e2e/Relay.cpp)
-target_include_directories(quellar_relay PRIVATE ${CMAKE_SOURCE_DIR})
+add_executable(quellar_relay e2e/relay_tool.cpp)
+target_link_libraries(quellar_relay PRIVATE relay_reader)
 
 if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   set(e2e ${CMAKE_CURRENT_LIST_DIR})

@@ -47,9 +47,16 @@ struct Run {
         return Check(WaitFor(condition, ms), failure);
     }
     DWORD countdownAt = 0;  // when Start was last clicked
-    // A check that nothing happens waits until anything that was coming would
-    // have come (QuietMs), then checks.
-    bool Quiet(bool ok, const std::string& failure) { return Sleep(QuietMs()), Check(ok, failure); }
+    // A check that nothing happens holds now and still holds once anything
+    // the last step caused would have come (QuietMs after it); checks in a
+    // row share that wait.
+    template <class Condition>
+    bool Quiet(Condition ok, const std::string& failure) {
+        const bool now = ok();
+        const DWORD since = GetTickCount() - doneAt;
+        if (since < QuietMs()) Sleep(QuietMs() - since);
+        return Check(now && ok(), failure);
+    }
 };
 
 // The slowest start of the program and the slowest box or menu to appear so

@@ -11,6 +11,9 @@ if(QUELLAR_WIN64_BUILD_DIR AND QUELLAR_WIN32_BUILD_DIR)
   add_test(NAME bench_footprint COMMAND ${bench_run} bench.sh ${QUELLAR_WIN64_BUILD_DIR} ${QUELLAR_WIN32_BUILD_DIR})
   add_test(NAME bench_countdown COMMAND ${bench_run} countdown.sh ${QUELLAR_WIN64_BUILD_DIR})
   add_test(NAME bench_idle COMMAND ${bench_run} idle.sh ${QUELLAR_WIN64_BUILD_DIR})
+  # Their usual seconds, so that none of them is left to the end of a run.
+  set_tests_properties(bench_footprint PROPERTIES COST 30)
+  set_tests_properties(bench_countdown bench_idle PROPERTIES COST 25)
   set_tests_properties(bench_footprint bench_countdown bench_idle PROPERTIES TIMEOUT 400 LABELS bench
     FIXTURES_REQUIRED wine_template
     ENVIRONMENT "QUELLAR_RELAY_TALLY=$<TARGET_FILE:relay_tally>;E2E_TEMPLATE=${CMAKE_BINARY_DIR}/wine-prefix-template")

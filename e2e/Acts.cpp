@@ -56,7 +56,7 @@ bool Attach(Run& run) {
 bool Click(Run& run, const std::string& name) {
     const bool clicked = ClickOn(run.main(), run.control(name));
     if (name == "cmdStart") run.countdownAt = GetTickCount();
-    return run.Check(clicked, "no " + name);
+    return run.Check(clicked, name + " is not in front, where a click would reach it");
 }
 
 // The seconds box of a countdown started with this text shows it until the

@@ -182,9 +182,18 @@ std::vector<std::string> Characters(const std::string& text) {
     return keys;
 }
 
+// Only once the control is what a click at its middle would reach: a click
+// on a busy host once landed beside a button it was meant for.
 bool ClickOn(HWND main, HWND control) {
-    RECT place;
-    return GetWindowRect(control, &place) && ToFront(main) && (ClickAt(Centre(place)), true);
+    POINT at{};
+    const auto reached = [&] {
+        RECT place;
+        if (!GetWindowRect(control, &place)) return false;
+        at = Centre(place);
+        const HWND there = WindowFromPoint(at);
+        return there == control || IsChild(control, there);
+    };
+    return ToFront(main) && WaitFor(reached) && (ClickAt(at), true);
 }
 
 namespace {

@@ -234,10 +234,13 @@ void ClickAt(POINT at, int clicks, bool right) {
     Sleep(60);
     INPUT input = PointerAt(at);
     Send({input});
+    // Each press and release names its place too: a late motion from an
+    // earlier warp would otherwise move the pointer away in between.
+    const DWORD place = input.mi.dwFlags;
     for (int i = 0; i < clicks; ++i) {
-        input.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+        input.mi.dwFlags = place | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
         INPUT up = input;
-        up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+        up.mi.dwFlags = place | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
         Send({input, up});
     }
 }

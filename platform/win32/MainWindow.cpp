@@ -84,6 +84,7 @@ RECT MainWindow::CentredFrame() const {
 }
 
 bool MainWindow::Create(HINSTANCE instance, FormEvents& events, Win32Timers& timers) {
+    instance_ = instance;
     events_ = &events;
     timers_ = &timers;
     ChooseIcons(instance);
@@ -95,7 +96,6 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events, Win32Timers& tim
     if (!hwnd_) return false;
     LetThrough(hwnd_, taskbarCreated_);
     CreateControls(instance);
-    CreateTooltips(instance);
     CreatePopupMenu();
     return true;
 }
@@ -199,8 +199,11 @@ LRESULT MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     return TRUE;
 }
 
-// Links show the hand.
+// Links show the hand. The pointer over the window or any control asks here
+// first, before the control sees it move: the tooltips are made then, so that
+// a start need not make them.
 LRESULT MainWindow::OnSetCursor(WPARAM wParam, LPARAM lParam) {
+    if (!tipsMade_) CreateTooltips();
     if (!IsLink(reinterpret_cast<HWND>(wParam))) return Default(WM_SETCURSOR, wParam, lParam);
     HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
     SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));

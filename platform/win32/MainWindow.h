@@ -66,7 +66,7 @@ private:
     RECT CentredFrame() const;
     void CreateControls(HINSTANCE instance);
     HWND CreateControl(HINSTANCE instance, const ControlSpec& row);
-    void CreateTooltips(HINSTANCE instance);
+    void CreateTooltips();
     void CreatePopupMenu();
     void ShowSelectedPage();
     void SelectTab(int index);
@@ -76,6 +76,7 @@ private:
     bool IsLink(HWND control) const;
     ControlId FromCommandId(int id) const;
 
+    HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     FormEvents* events_ = nullptr;
     Win32Timers* timers_ = nullptr;
@@ -84,6 +85,7 @@ private:
     bool loaded_ = false;
     bool resized_ = false;
     bool shownBefore_ = false;
+    bool tipsMade_ = false;  // the tooltips are made when the pointer first comes over the window
     HWND focusBeforeDeactivation_ = nullptr;
     HWND focusReturnsTo_ = nullptr;  // disabled while it had the focus
     HWND focusLentTo_ = nullptr;     // where the focus went then

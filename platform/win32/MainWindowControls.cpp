@@ -107,10 +107,11 @@ HWND MainWindow::CreateControl(HINSTANCE instance, const ControlSpec& row) {
                            parent, id, instance, const_cast<ControlSpec*>(&row));
 }
 
-void MainWindow::CreateTooltips(HINSTANCE instance) {
+void MainWindow::CreateTooltips() {
+    tipsMade_ = true;
     HWND tips =
         CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& row = ControlTable()[i];
         if (!row.tooltip) continue;

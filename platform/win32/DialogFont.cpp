@@ -3,7 +3,6 @@
 #include "app/Layout.h"
 #include "platform/win32/Gdi.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/WindowText.h"
 
 namespace quellar {
 namespace win32 {
@@ -27,10 +26,11 @@ bool IsFaceAtHeight(HDC dc, const char* face, int emHeight) {
 }
 
 // The caption, in the font selected into dc, within the room its control
-// leaves for text: single lines by width, wrapped text by height.
-bool CaptionFits(HDC dc, HWND control, const ControlSpec& row, int dpi) {
-    RECT room{};
-    GetClientRect(control, &room);
+// leaves for text: single lines by width, wrapped text by height. Read from
+// the table: the controls of the tabs not shown are made later, and the
+// captioned kinds have no border, so their room is their place.
+bool CaptionFits(HDC dc, const ControlSpec& row, int dpi) {
+    RECT room = {0, 0, MulDiv(row.place.width, dpi, kTwipsPerInch), MulDiv(row.place.height, dpi, kTwipsPerInch)};
     UINT format = DT_CALCRECT | DT_SINGLELINE;
     switch (row.kind) {
         case ControlKind::Label:
@@ -42,20 +42,20 @@ bool CaptionFits(HDC dc, HWND control, const ControlSpec& row, int dpi) {
         default: return true;
     }
     RECT need = {0, 0, room.right, 0};
-    DrawTextA(dc, WindowText(control).c_str(), -1, &need, format);
+    DrawTextA(dc, row.text, -1, &need, format);
     return need.right <= room.right && (!(format & DT_WORDBREAK) || need.bottom <= room.bottom);
 }
 
-bool CaptionsFit(HDC dc, const HWND* controls, int dpi) {
+bool CaptionsFit(HDC dc, int dpi) {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (controls[i] && !CaptionFits(dc, controls[i], ControlTable()[i], dpi)) return false;
+        if (!CaptionFits(dc, ControlTable()[i], dpi)) return false;
     }
     return true;
 }
 
 }  // namespace
 
-HFONT ChooseDialogFont(int dpi, HWND window, const HWND* controls) {
+HFONT ChooseDialogFont(int dpi, HWND window) {
     const int height = -MulDiv(33, dpi, 72 * 4);  // 8.25 points
     const WindowDC dc(window);
     Font font(CreateFace(kBitmapFace, height));
@@ -66,7 +66,7 @@ HFONT ChooseDialogFont(int dpi, HWND window, const HWND* controls) {
     for (int h = height;; ++h) {
         font.reset(CreateFace(kTrueTypeFace, h));
         const Selection selected(dc, font.get());
-        if (-h <= kSmallestHeight || CaptionsFit(dc, controls, dpi)) return font.release();
+        if (-h <= kSmallestHeight || CaptionsFit(dc, dpi)) return font.release();
     }
 }
 

@@ -9,8 +9,8 @@ namespace win32 {
 // The face is a bitmap font with sizes for some resolutions only. Where it
 // has none for this one, its TrueType twin scales instead; a wider face
 // standing in for the twin is made a pixel smaller at a time until every
-// caption fits its control. controls: the window's controls in table order.
-HFONT ChooseDialogFont(int dpi, HWND window, const HWND* controls);
+// caption of the control table fits its control. window: any window on the screen.
+HFONT ChooseDialogFont(int dpi, HWND window);
 
 }  // namespace win32
 }  // namespace quellar

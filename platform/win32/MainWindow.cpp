@@ -95,7 +95,7 @@ bool MainWindow::Create(HINSTANCE instance, FormEvents& events, Win32Timers& tim
                             frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (!hwnd_) return false;
     LetThrough(hwnd_, taskbarCreated_);
-    CreateControls(instance);
+    CreateControls();
     CreatePopupMenu();
     return true;
 }
@@ -319,27 +319,12 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 bool MainWindow::IsLink(HWND control) const {
-    return control && (control == Control(ControlId::HlblURL) || control == Control(ControlId::hypHelp));
+    return control && (control == Made(ControlId::HlblURL) || control == Made(ControlId::hypHelp));
 }
 
 void MainWindow::SelectTab(int index) {
     SendMessageA(Control(ControlId::SSTabQuellar), TCM_SETCURSEL, index, 0);
     ShowSelectedPage();
-}
-
-// Only the selected tab's controls are shown.
-void MainWindow::ShowSelectedPage() {
-    const int selected = static_cast<int>(SendMessageA(Control(ControlId::SSTabQuellar), TCM_GETCURSEL, 0, 0));
-    HWND focus = GetFocus();
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& row = ControlTable()[i];
-        if (row.tabPage < 0) continue;
-        const bool show = row.tabPage == selected;
-        if (!show && focus && (focus == controls_[i] || IsChild(controls_[i], focus))) {
-            SetFocus(Control(ControlId::SSTabQuellar));
-        }
-        ShowWindow(controls_[i], show ? SW_SHOWNA : SW_HIDE);
-    }
 }
 
 }  // namespace win32

@@ -22,7 +22,8 @@ public:
     // The window's events go to the form, its timer messages to the timers.
     bool Create(HINSTANCE instance, FormEvents& events, Win32Timers& timers);
     HWND Handle() const { return hwnd_; }
-    HWND Control(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+    // The control's window; the controls of a tab are made when first needed.
+    HWND Control(ControlId id);
     HMENU PopupMenu() const { return popup_.get(); }
     HICON BigIcon() const { return bigIcon_.get(); }
     float TwipsPerPixel() const { return quellar::TwipsPerPixel(dpi_); }
@@ -64,9 +65,13 @@ private:
     void ChooseIcons(HINSTANCE instance);
     bool RegisterClasses(HINSTANCE instance);
     RECT CentredFrame() const;
-    void CreateControls(HINSTANCE instance);
-    HWND CreateControl(HINSTANCE instance, const ControlSpec& row);
+    void CreateControls();
+    void MakePage(int page);
+    HWND CreateControl(const ControlSpec& row);
+    // The control's window, or null while its tab's controls are not made.
+    HWND Made(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
     void CreateTooltips();
+    void AddTooltip(std::size_t control);
     void CreatePopupMenu();
     void ShowSelectedPage();
     void SelectTab(int index);
@@ -78,6 +83,7 @@ private:
 
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
+    HWND tips_ = nullptr;
     FormEvents* events_ = nullptr;
     Win32Timers* timers_ = nullptr;
     int dpi_ = 96;
@@ -89,6 +95,8 @@ private:
     HWND focusBeforeDeactivation_ = nullptr;
     HWND focusReturnsTo_ = nullptr;  // disabled while it had the focus
     HWND focusLentTo_ = nullptr;     // where the focus went then
+    static constexpr int kPageCount = 3;
+    std::array<bool, kPageCount> pageMade_{};
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> linkTargets_;
     Font font_;

@@ -3,7 +3,6 @@
 
 #include "platform/win32/Handles.h"
 #include "platform/win32/Shell32.h"
-#include "platform/win32/WindowText.h"
 #include "platform/win32/Win32Ports.h"
 
 namespace quellar {
@@ -29,11 +28,13 @@ NOTIFYICONDATAA ToNative(const modSysTray::TrayIconRecord& record) {
 
 }  // namespace
 
-// The tip is the About tab's title. Filled before the first show: a shortcut
-// set to "Run: Minimized" makes that show a minimise, which adds the icon.
+// The tip is the About tab's title, which nothing changes: read from the
+// table, since that tab's controls are made only when needed. Filled before
+// the first show: a shortcut set to "Run: Minimized" makes that show a
+// minimise, which adds the icon.
 void Win32TrayIcon::FillRecord() {
-    gudtTrayIcon = modSysTray::MakeTrayRecord(To32(window_.Handle()), To32(window_.BigIcon()),
-                                              WindowText(window_.Control(ControlId::lblTitle)));
+    gudtTrayIcon =
+        modSysTray::MakeTrayRecord(To32(window_.Handle()), To32(window_.BigIcon()), Row(ControlId::lblTitle).text);
 }
 
 // The shell also refuses to add an icon it shows already (a TaskbarCreated

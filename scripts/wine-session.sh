@@ -29,6 +29,14 @@ wine_session_now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 wine_session_end_prefix() {  # $1: the prefix whose processes must end
     WINEPREFIX=$1 timeout 10 wineserver -k 2>/dev/null || true
     WINEPREFIX=$1 timeout 10 wineserver -w 2>/dev/null || true
+    # A Wine process can outlive its server (winedevice.exe once did, on a
+    # loaded host, spinning): every Wine process of the prefix ends by PID.
+    local environ pid
+    for environ in $(grep -lsxzF "WINEPREFIX=$1" /proc/[0-9]*/environ); do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        [[ $(readlink "/proc/$pid/exe" 2>/dev/null) == */wine* ]] && kill -9 "$pid" 2>/dev/null || true
+    done
 }
 
 # Xvfb picks a free display number and tells us which.

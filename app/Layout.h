@@ -132,10 +132,12 @@ struct SchemeColours {
 // Contrast Black would be unreadable.
 std::uint32_t LinkColour(const SchemeColours& scheme);
 
+constexpr int kTabCount = 3;  // the tab strip's tabs, each with its page of controls
+
 struct FormSpec {
     const char* caption;
     int clientWidth, clientHeight;  // twips
-    const char* tabCaptions[3];
+    const char* tabCaptions[kTabCount];
 };
 const FormSpec& Form();
 

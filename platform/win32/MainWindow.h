@@ -95,8 +95,7 @@ private:
     HWND focusBeforeDeactivation_ = nullptr;
     HWND focusReturnsTo_ = nullptr;  // disabled while it had the focus
     HWND focusLentTo_ = nullptr;     // where the focus went then
-    static constexpr int kPageCount = 3;
-    std::array<bool, kPageCount> pageMade_{};
+    std::array<bool, kTabCount> pageMade_{};
     std::array<HWND, kControlCount> controls_{};
     std::array<std::string, kControlCount> linkTargets_;
     Font font_;

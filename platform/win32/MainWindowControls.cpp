@@ -68,7 +68,7 @@ ControlClass ClassFor(const ControlSpec& row) {
 void MainWindow::CreateControls() {
     HWND tabs = CreateControl(Row(ControlId::SSTabQuellar));
     controls_[Index(ControlId::SSTabQuellar)] = tabs;
-    for (int i = 0; i < kPageCount; ++i) {
+    for (int i = 0; i < kTabCount; ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(Form().tabCaptions[i]);
@@ -116,7 +116,7 @@ void MainWindow::MakePage(int page) {
 // Only the selected tab's controls are shown.
 void MainWindow::ShowSelectedPage() {
     const int selected = static_cast<int>(SendMessageA(Made(ControlId::SSTabQuellar), TCM_GETCURSEL, 0, 0));
-    if (selected >= 0 && selected < kPageCount && !pageMade_[static_cast<std::size_t>(selected)]) MakePage(selected);
+    if (selected >= 0 && selected < kTabCount && !pageMade_[static_cast<std::size_t>(selected)]) MakePage(selected);
     HWND focus = GetFocus();
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const ControlSpec& row = ControlTable()[i];

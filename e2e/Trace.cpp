@@ -19,7 +19,7 @@ using Calls = std::vector<relay::Line>;
 
 // Waits until the program's own traced calls show what is wanted.
 template <class Shows>
-bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
+bool CallsShow(Run& run, Shows shows, DWORD ms = kPatienceMs) {
     const bool shown = WaitFor([&] { return shows(OwnCalls(run.program())); }, ms);
     return run.Check(shown, "its calls were:\n" + Listed(OwnCalls(run.program())));
 }
@@ -28,7 +28,7 @@ bool Traced(Run& run, Shows shows, DWORD ms = kPatienceMs) {
 
 bool Exited(Run& run, int flags) {
     return run.Expect([&] { return !Running(run.program()); }, "it did not end", 40000) &&
-           Traced(run, [&](const Calls& calls) {
+           CallsShow(run, [&](const Calls& calls) {
                const std::size_t at = Find(calls, "ExitWindowsEx");
                return at != kNone && at == Find(calls, "ExitWindowsEx", {static_cast<unsigned>(flags), 0xFFFFFFFF}) &&
                       Find(calls, "ExitWindowsEx", {}, at + 1) == kNone &&
@@ -39,7 +39,7 @@ bool Exited(Run& run, int flags) {
 // Enabled: the privilege looked up by its name, then the token adjusted
 // without disabling every privilege, all before ExitWindowsEx.
 bool Privilege(Run& run, bool enabled) {
-    return Traced(run, [&](Calls calls) {
+    return CallsShow(run, [&](Calls calls) {
         calls.resize(std::min(calls.size(), Find(calls, "ExitWindowsEx")));
         std::size_t asked = Find(calls, "LookupPrivilegeValueA");
         while (asked != kNone && calls[asked].arguments.at(1).text != "SeShutdownPrivilege")
@@ -76,7 +76,7 @@ bool HoldsShutdownPrivilege(Run& run) {
 
 // The shell asked to open the target, with COM ready on the thread first.
 bool Opened(Run& run, const std::string& target) {
-    return Traced(run, [&](const Calls& calls) {
+    return CallsShow(run, [&](const Calls& calls) {
         const std::size_t com = Find(calls, "CoInitializeEx", {0, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE});
         const std::size_t opened = Find(calls, "ShellExecuteA");
         return com < opened && opened != kNone && calls[opened].arguments.size() > 2 &&
@@ -87,7 +87,7 @@ bool Opened(Run& run, const std::string& target) {
 // LoadImageA(instance, 1, IMAGE_ICON, width, height, flags).
 bool IconLoaded(Run& run, int size) {
     const auto pixels = static_cast<unsigned>(size);
-    return Traced(run, [&](const Calls& calls) {
+    return CallsShow(run, [&](const Calls& calls) {
         return Find(calls, "LoadImageA", {kAny, 1, IMAGE_ICON, pixels, pixels}) != kNone;
     });
 }
@@ -105,7 +105,7 @@ bool Heard(Run& run, const std::string& control, const std::string& message) {
 bool LetsThrough(Run& run, const std::string& message) {
     const auto window = reinterpret_cast<std::uintptr_t>(run.main());
     const UINT id = RegisterWindowMessageA(message.c_str());
-    return Traced(run, [&](const Calls& calls) {
+    return CallsShow(run, [&](const Calls& calls) {
         return Find(calls, "ChangeWindowMessageFilterEx", {window, id, MSGFLT_ALLOW}) != kNone;
     });
 }
@@ -116,7 +116,7 @@ bool LetsThrough(Run& run, const std::string& message) {
 // session's language, so both come from the trace and the system.
 bool WhyRefused(Run& run, std::string& words) {
     DWORD left = 0, looked = 0;
-    const bool traced = Traced(run, [&](const Calls& calls) {
+    const bool traced = CallsShow(run, [&](const Calls& calls) {
         const std::size_t failed = Find(calls, "ExitWindowsEx"), answer = relay::Returned(calls, failed);
         const std::size_t read = relay::Returned(calls, Find(calls, "GetLastError", {}, answer));
         const std::size_t format = Find(calls, "FormatMessageA", {}, read);

@@ -38,7 +38,7 @@ bool Started(Run& run, int copy) {
     const DWORD begun = GetTickCount();
     run.copies[copy] = Start(run.exe);
     run.current = copy;
-    if (copy == 1) return run.main() != nullptr;
+    if (copy == 1) return run.Check(run.main() != nullptr, "no window of the second copy");
     const bool filled = run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
                                    "it did not start", kStartMs);
     if (filled) slowestStartMs = std::max(slowestStartMs, GetTickCount() - begun);
@@ -97,12 +97,8 @@ std::string Checked(Run& run, const std::string& name) {
 // its focus, as a user's are: xdotool, a program of the host (run-group.sh
 // names it), which Wine starts as it starts any.
 bool TypeOnDisplay(Run& run, const std::string& keys) {
-    static const std::pair<const char*, const char*> kNames[] = {
-        {"esc", "Escape"}, {"enter", "Return"}, {"down", "Down"}, {"up", "Up"}, {"tab", "Tab"}};
-    std::string named = keys;
-    for (const auto& [ours, its] : kNames) named = named == ours ? its : named;
     const char* xdotool = std::getenv("E2E_XDOTOOL");
-    std::string line = "xdotool key --clearmodifiers " + named;
+    std::string line = "xdotool key --clearmodifiers " + keys;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION typing{};

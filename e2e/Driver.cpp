@@ -226,8 +226,6 @@ bool Choose(HWND main, HWND list, const std::string& item) {
            WaitFor([&] { return Text(list) == item; });
 }
 
-void MoveTo(POINT at) { Send({PointerAt(at)}); }
-
 void ClickAt(POINT at, int clicks, bool right) {
     // Under Wine a warp of the pointer comes back later as motion: it settles first.
     SetCursorPos(at.x, at.y);

@@ -65,10 +65,9 @@ bool ClickOn(HWND main, HWND control);
 bool Fill(HWND main, HWND control, const std::string& text);
 bool Choose(HWND main, HWND list, const std::string& item);
 
-// Real input: a click or two at a point of the screen, the pointer moved
-// there, keys such as "r", "alt+d", "shift+end".
+// Real input: a click or two at a point of the screen, keys such as "r",
+// "alt+d", "shift+end".
 void ClickAt(POINT at, int clicks = 1, bool right = false);
-void MoveTo(POINT at);
 void Press(const std::string& keys, bool held = false, int presses = 1);
 // The messages a press of the keys makes, posted straight into the window's
 // queue, as Windows hands keys to the focus of an active window.

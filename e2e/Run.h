@@ -88,12 +88,6 @@ std::string Underlined(HWND main);
 bool ClientSize(Run& run, int width, int height);
 bool CaptionsFit(Run& run, const std::string& face, int height);
 
-// A script's steps, phrases replaced by what they stand for (Phrases.cpp).
-std::vector<std::string> Steps(const std::string& script);
-// "verb:argument" as its verb and argument; the argument is empty without a colon.
-std::pair<std::string, std::string> VerbAndArgument(const std::string& step);
-void PrintPhrases();
-
 // A scenario's steps (see Scenarios.cpp), each run and followed by the rules.
 bool RunScenario(const std::string& exe, const std::string& script, std::string& failure);
 

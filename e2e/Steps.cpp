@@ -1,7 +1,6 @@
 // The step language that scenarios are written in: one table of verbs, each
 // with the form of its argument, what it means and what it does. A script is
-// steps separated by blanks, and phrases that stand for steps (Phrases.cpp);
-// every verb is checked against the table before anything runs, and after
+// steps separated by blanks ('quotes' keep blanks within one step); every verb is checked against the table before anything runs, and after
 // every step the safety rules must hold (Rules.cpp). Checks wait until they hold.
 #include <windows.h>
 
@@ -41,7 +40,6 @@ const std::string kHost = [] {
 }();
 
 // What a step's handler gets: the run and the step's argument.
-// What a step's handler gets: the run and the step's argument.
 struct Step {
     Run& r;
     const Arg& a;
@@ -70,7 +68,7 @@ const Verb kDoings[] = {
     {"click", "CONTROL", "a real click on the control", [](Step c) -> bool { return Click(c.r, c.a.text); }},
     {"tab", "N", "a real click on the N-th tab (0 to 2)", [](Step c) -> bool { return ToFront(c.r) && (ClickAt(Centre(TabPlace(c.r.control("SSTabQuellar"), c.a.number))), true); }},
     {"key", "KEYS", "real keys pressed together: r, alt+d, shift+end, enter, space, esc, down", [](Step c) -> bool { return Keys(c.r, {c.a.text}); }},
-    {"xkey", "KEYS", "real keys pressed together on the X display's keyboard, which go where X has its focus (plain-x groups)", [](Step c) -> bool { return TypeOnDisplay(c.r, c.a.text); }},
+    {"xkey", "KEYS", "real keys pressed together on the X display's keyboard, by X's names (alt+f, Down, Return, Escape), which go where X has its focus (plain-x groups)", [](Step c) -> bool { return TypeOnDisplay(c.r, c.a.text); }},
     {"hold", "KEYS", "real keys held down until they repeat", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, true), true); }},
     {"twice", "KEYS", "real keys pressed twice, the second press typed before anything could answer the first", [](Step c) -> bool { return Keys(c.r, {}) && (Press(c.a.text, false, 2), true); }},
     {"type", "TEXT", "real keys, one character after the other", [](Step c) -> bool { return Keys(c.r, Characters(c.a.text)); }},
@@ -148,6 +146,27 @@ bool IsSetUp(const Verb* verb) {
     return false;
 }
 
+// A script's steps, each "verb:argument".
+std::vector<std::string> Steps(const std::string& script) {
+    std::vector<std::string> steps(1);
+    bool quoted = false;
+    for (char c : script) {
+        if (c == '\'')
+            quoted = !quoted;
+        else if (quoted || (c != ' ' && c != '\n'))
+            steps.back() += c;
+        else if (!steps.back().empty())
+            steps.emplace_back();
+    }
+    if (steps.back().empty()) steps.pop_back();
+    return steps;
+}
+
+std::pair<std::string, std::string> VerbAndArgument(const std::string& step) {
+    const std::size_t colon = std::min(step.find(':'), step.size());
+    return {step.substr(0, colon), step.substr(std::min(colon + 1, step.size()))};
+}
+
 // Each scenario starts where a user who never ran the program would.
 void CleanUp(Run& run) {
     for (Program& copy : run.copies) {
@@ -173,7 +192,6 @@ void PrintVerbs() {
     for (const auto& [first, last] : kTables)
         for (const Verb* verb = first; verb != last; ++verb)
             std::printf("%-10s %-14s %s\n", verb->name, verb->form, verb->meaning);
-    PrintPhrases();
 }
 
 bool CheckScript(const std::string& script, std::string& failure) {

@@ -10,7 +10,6 @@
 #include "actions/Rules.h"
 #include "app/Captions.h"
 #include "app/Layout.h"
-#include "e2e/Expected.h"
 #include "countdown/Seconds.h"
 #include "countdown/TickSchedule.h"
 #include "tray/TrayRecord.h"
@@ -142,13 +141,6 @@ TEST(Rules, InHighContrastTheLinksTakeTheSchemesColour) {
     EXPECT_EQ(LinkColour({true, true, kLinks, kText}), kLinks) << "98 and 2000 on";
     EXPECT_EQ(LinkColour({true, false, kLinks, kText}), kText) << "95 and NT 4.0";
     EXPECT_EQ(LinkColour({false, true, kLinks, kText}), kBlue) << "the classic blue elsewhere";
-}
-
-// The title the window, its About tab and the tray icon's tip show, with the
-// version the tests expect.
-TEST(Rules, TheProgramIsCalledByItsTitle) {
-    EXPECT_STREQ(Form().caption, e2e::kExpectedTitle);
-    EXPECT_STREQ(Row(ControlId::lblTitle).text, e2e::kExpectedTitle);
 }
 
 }  // namespace

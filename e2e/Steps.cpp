@@ -1,7 +1,8 @@
 // The step language that scenarios are written in: one table of verbs, each
 // with the form of its argument, what it means and what it does. A script is
-// steps separated by blanks ('quotes' keep blanks within one step); every verb is checked against the table before anything runs, and after
-// every step the safety rules must hold (Rules.cpp). Checks wait until they hold.
+// steps separated by blanks ('quotes' keep blanks within one step); every
+// verb is checked against the table before anything runs, and after every
+// step the safety rules must hold (Rules.cpp). Checks wait until they hold.
 #include <windows.h>
 
 #include <algorithm>

@@ -39,8 +39,9 @@ std::string RandomWalk(unsigned seed, int moves) {
             steps += clear ? " tab:0 click:cmdClear" : " tab:0 click:cmdSave";
             stored();
         } else if (kind == 3) {
-            steps += std::string(" tab:1 choose:'") + kActions[pick(4)] + "' fill:txtCounter=" +
-                     std::to_string(19 + pick(100)) + " click:cmdStart enabled:cmdAbort=1 click:cmdAbort text:txtCounter=21";
+            steps += std::string(" tab:1 choose:'") + kActions[pick(4)] +
+                     "' fill:txtCounter=" + std::to_string(19 + pick(100)) +
+                     " click:cmdStart enabled:cmdAbort=1 click:cmdAbort text:txtCounter=21";
         } else if (kind == 4 || (kind == 5 && !tray) || (kind == 6 && boxes[1] == 1)) {
             steps += " minimise hidden";
             tray = true;

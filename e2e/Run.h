@@ -69,7 +69,8 @@ bool RulesHold(Run& run, const std::string& verb, const std::string& arg);
 bool TrayStillAnswers(Run& run);
 
 // Checks on the program's calls in the relay trace (Trace.cpp).
-// It ended after its only ExitWindowsEx, with these flags, and removed its icon.
+// It ended after its only ExitWindowsEx, with these flags, and removed its icon
+// if it had offered one.
 bool Exited(Run& run, int flags);
 // The shutdown privilege enabled before ExitWindowsEx, or never asked for.
 bool Privilege(Run& run, bool enabled);

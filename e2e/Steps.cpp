@@ -117,7 +117,7 @@ const Verb kChecks[] = {
     {"tip", "TEXT", "the shown icon's tip", [](Step c) -> bool { return c.r.Expect([&] { return IconTip() == c.a.text; }, "the tip reads " + IconTip()); }},
     {"running", "", "the program still runs, and QuietMs() after the last step too", [](Step c) -> bool { return c.r.Quiet([&] { return Running(c.r.program()); }, "it ended"); }},
     {"ended", "", "the program has ended", [](Step c) -> bool { return c.r.Expect([&] { return !Running(c.r.program()); }, "still running"); }},
-    {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
+    {"exit", "FLAGS", "it ended after its only ExitWindowsEx, with these flags, and removed its icon if it had offered one", [](Step c) -> bool { return Exited(c.r, c.a.number); }},
     {"priv", "0|1", "the shutdown privilege enabled before acting (1), or never asked for (0)", [](Step c) -> bool { return Privilege(c.r, c.a.number == 1); }},
     {"privileged", "", "the program's token holds the shutdown privilege enabled", [](Step c) -> bool { return HoldsShutdownPrivilege(c.r); }},
     {"opened", "help|TARGET", "the shell asked to open the target; help: help.html in the exe's folder", [](Step c) -> bool { return Opened(c.r, c.a.text == "help" ? c.r.exe.substr(0, c.r.exe.rfind('\\') + 1) + "help.html" : c.a.text); }},

@@ -32,7 +32,8 @@ bool Exited(Run& run, int flags) {
                const std::size_t at = Find(calls, "ExitWindowsEx");
                return at != kNone && at == Find(calls, "ExitWindowsEx", {static_cast<unsigned>(flags), 0xFFFFFFFF}) &&
                       Find(calls, "ExitWindowsEx", {}, at + 1) == kNone &&
-                      Find(calls, "Shell_NotifyIconA", {NIM_DELETE}, at) != kNone;
+                      (Find(calls, "Shell_NotifyIconA", {NIM_ADD}) == kNone ||
+                       Find(calls, "Shell_NotifyIconA", {NIM_DELETE}, at) != kNone);
            });
 }
 

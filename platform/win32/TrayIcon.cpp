@@ -41,11 +41,17 @@ void Win32TrayIcon::FillRecord() {
 // that another program sent, say): a change to it is accepted exactly when
 // it is there.
 bool Win32TrayIcon::Add() {
+    offered_ = true;
     NOTIFYICONDATAA native = ToNative(gudtTrayIcon);
     return NotifyIcon(NIM_ADD, &native) || NotifyIcon(NIM_MODIFY, &native);
 }
 
+// Every resize deletes the icon, the first show too. Until an icon has been
+// offered the shell holds none of this window's, and a start need not load
+// shell32 (a large library) to be told so. An offer the shell answered with
+// a failure may still have added it: that icon is deleted.
 void Win32TrayIcon::Delete() {
+    if (!offered_) return;
     NOTIFYICONDATAA native = ToNative(gudtTrayIcon);
     NotifyIcon(NIM_DELETE, &native);
 }

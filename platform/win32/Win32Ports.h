@@ -108,6 +108,7 @@ public:
 private:
     MainWindow& window_;
     modSysTray::TrayIconRecord gudtTrayIcon{};
+    bool offered_ = false;  // the shell may hold an icon of this window
 };
 
 class Win32TextCase final : public TextCase {

@@ -1,6 +1,10 @@
 // The yardstick: a Win32 program that only opens an empty window, built with
-// the same toolchain and flags as Quellar.exe.
+// the same toolchain and flags as Quellar.exe; built as bare_controls, it also
+// sets up the common controls, with the program's manifest.
 #include <windows.h>
+#ifdef BARE_WITH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 static LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -11,6 +15,10 @@ static LRESULT CALLBACK BareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef BARE_WITH_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = BareProc;
     windowClass.hInstance = instance;

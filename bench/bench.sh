@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the program's footprint: the size of both exes, the DLLs each
 # imports, and the start-up time to the window being shown under Wine beside
-# a bare Win32 window built with the same toolchain and flags.
+# a bare Win32 window built with the same toolchain and flags, and beside the
+# same window with the common controls and the program's manifest.
 # usage: bench/bench.sh BUILD_DIR | X86_64_DIR I686_DIR
 #   BUILD_DIR holds i686/, x86_64/ and native/ with the Wine prefix template;
 #   $E2E_TEMPLATE: that template elsewhere;
@@ -30,7 +31,7 @@ trap 'exit 143' TERM INT
 
 echo "== Size and imports"
 for arch in i686 x86_64; do
-    for exe in Quellar bare_window; do
+    for exe in Quellar bare_window bare_controls; do
         file=${dirs[$arch]}/$exe.exe
         size=$(stat -c %s "$file")
         dlls=$("$arch-w64-mingw32-objdump" -p "$file" | awk '/DLL Name/ {print tolower($3)}' | sort | tr '\n' ' ')
@@ -43,7 +44,7 @@ echo "== Start-up under Wine (x86_64, median of $runs runs, $rounds rounds): to 
 wine_session_start "$work" "${E2E_TEMPLATE:-$build/native/wine-prefix-template}"
 dir=$WINEPREFIX/drive_c/bench
 mkdir -p "$dir"
-cp "${dirs[x86_64]}"/{Quellar,bare_window,starttime}.exe "$dir/"
+cp "${dirs[x86_64]}"/{Quellar,bare_window,bare_controls,starttime}.exe "$dir/"
 cd "$dir"
 # Warm the wineserver and the file cache first, as a user's second start would.
 timeout 60 wine 'C:\bench\starttime.exe' 'C:\bench\bare_window.exe' BareWindow 2 >/dev/null 2>&1 || true
@@ -57,8 +58,10 @@ measure() {  # exe class: "visible idle private workingset"
 # Interleaved rounds, so that both see the same machine.
 quellar=()
 bare=()
+controls=()
 for ((round = 1; round <= rounds; round++)); do
     bare+=("$(measure bare_window.exe BareWindow)")
+    controls+=("$(measure bare_controls.exe BareWindow)")
     quellar+=("$(measure Quellar.exe "$main_class")")
 done
 column() {  # n figures...: the n-th figure of each round
@@ -67,13 +70,19 @@ column() {  # n figures...: the n-th figure of each round
     printf '%s\n' "$@" | awk -v n="$n" '{ print $n }'
 }
 median() { sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+ratio() { awk -v q="$1" -v b="$2" 'BEGIN { printf "%.2f", q / b }'; }
+# Each figure beside the bare window's, whose ratio is judged, and beside the
+# bare window with the common controls, whose ratio shows what the program
+# itself adds.
 report() {  # label n unit target
-    local b q
+    local b c q
     b=$(column "$2" "${bare[@]}" | median)
+    c=$(column "$2" "${controls[@]}" | median)
     q=$(column "$2" "${quellar[@]}" | median)
     printf '%-26s bare window %8.1f %s, Quellar.exe %8.1f %s, ratio %5.2f (target: within %s)   rounds: %s\n' "$1" \
-        "$b" "$3" "$q" "$3" "$(awk -v q="$q" -v b="$b" 'BEGIN { print q / b }')" "$4" \
-        "$(column "$2" "${quellar[@]}" | tr '\n' ' ')"
+        "$b" "$3" "$q" "$3" "$(ratio "$q" "$b")" "$4" "$(column "$2" "${quellar[@]}" | tr '\n' ' ')"
+    printf '%-26s bare window with the common controls %8.1f %s (%s of the bare window), Quellar.exe %s of it\n' "" \
+        "$c" "$3" "$(ratio "$c" "$b")" "$(ratio "$q" "$c")"
 }
 report "shown" 1 ms 1.15
 report "drawn, waiting for input" 2 ms 1.15

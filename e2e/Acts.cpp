@@ -38,9 +38,10 @@ bool Started(Run& run, int copy) {
     const DWORD begun = GetTickCount();
     run.copies[copy] = Start(run.exe);
     run.current = copy;
-    if (copy == 1) return run.Check(run.main() != nullptr, "no window of the second copy");
+    const std::string notStarted = "it did not start (error " + std::to_string(run.program().startError) + ")";
+    if (copy == 1) return run.Check(run.main() != nullptr, notStarted);
     const bool filled = run.Expect([&] { return SendMessageA(run.control("lstAdvanced"), CB_GETCOUNT, 0, 0) == 5; },
-                                   "it did not start", kStartMs);
+                                   notStarted, kStartMs);
     if (filled) slowestStartMs = std::max(slowestStartMs, GetTickCount() - begun);
     return filled && (!IsWindowVisible(run.main()) || ToFront(run)) && (Sleep(300), true);
 }

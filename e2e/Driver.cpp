@@ -23,6 +23,7 @@ Program Start(const std::string& exe) {
     const std::string folder = exe.substr(0, exe.find_last_of('\\'));
     Program program;
     if (!CreateProcessA(exe.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup, &info)) {
+        program.startError = GetLastError();
         return program;
     }
     CloseHandle(info.hThread);

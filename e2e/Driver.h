@@ -32,8 +32,9 @@ bool WaitFor(Condition condition, DWORD ms = kPatienceMs) {
 struct Program {
     HANDLE process = nullptr;
     DWORD pid = 0;
-    HWND main = nullptr;  // its main window, shown or hidden
-    relay::Image image;   // where its exe lies in its memory
+    HWND main = nullptr;   // its main window, shown or hidden
+    relay::Image image;    // where its exe lies in its memory
+    DWORD startError = 0;  // why Windows did not start it
 };
 // Started from its own folder; main is null when no window came.
 Program Start(const std::string& exe);

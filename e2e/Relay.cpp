@@ -56,13 +56,11 @@ bool Read(const std::string& text, Line& line) {
                 static_cast<std::uint32_t>(Hex(part[2])),
                 part[3] == "Call",
                 part[9],
-                Hex(part[4]),
                 Hex(part[5]),
                 part[6],
                 Arguments(part[10]),
                 part[12].matched,
                 Hex(part[12]),
-                part[11].matched,
                 Hex(part[11])};
     if (line.function.empty()) line.arguments = {{Hex(part[7]), false, ""}, {Hex(part[8]), false, ""}};
     return true;

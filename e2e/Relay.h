@@ -23,16 +23,14 @@ struct Line {
     std::string text;       // as the trace wrote it
     std::uint32_t pid = 0;  // 0 when the trace was made without +pid
     std::uint32_t tid = 0;
-    bool call = false;            // Call; else Ret
-    std::string function;         // "user32.ExitWindowsEx"; empty for a window procedure
-    std::uint64_t procedure = 0;  // a window procedure's address
-    std::uint64_t hwnd = 0;       // a window procedure's window and message name
+    bool call = false;       // Call; else Ret
+    std::string function;    // "user32.ExitWindowsEx"; empty for a window procedure
+    std::uint64_t hwnd = 0;  // a window procedure's window and message name
     std::string message;
     std::vector<Argument> arguments;  // a function's; a window procedure's wParam and lParam
     bool hasCaller = false;           // ret=: where the call returns to, inside its caller
     std::uint64_t caller = 0;
-    bool hasResult = false;  // retval=
-    std::uint64_t result = 0;
+    std::uint64_t result = 0;  // retval=
 };
 
 // False for a line that is not a relay line of a function or a window

@@ -9,6 +9,9 @@ source "$here/../scripts/wine-host.sh"
 wine_host_use
 export HOME
 HOME=$(mktemp -d "${TMPDIR:-/tmp}/quellar-home.XXXXXX")
+# Wine's server folder, which outlives the server, goes with the account.
+export TMPDIR=$HOME/tmp
+mkdir -p "$TMPDIR"
 prefix=$HOME/.local/share/quellar-wine
 run_pid=
 cleanup() {

@@ -193,6 +193,10 @@ wine_session_prepare() {  # workdir template
     unset LANGUAGE WINESERVER
     wine_session_work=$1
     mkdir -p "$wine_session_work"
+    # Wine keeps its server's folder in TMPDIR, where it outlives the server:
+    # the session's goes with the session.
+    export TMPDIR=$wine_session_work/tmp
+    mkdir -p "$TMPDIR"
     wine_session_host_fonts "$wine_session_work" || return
     wine_session_display || return
     wine_session_template "$2"

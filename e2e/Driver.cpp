@@ -184,7 +184,9 @@ std::vector<std::string> Characters(const std::string& text) {
 }
 
 // Only once the control is what a click at its middle would reach: a click
-// on a busy host once landed beside a button it was meant for.
+// on a busy host once landed beside a button it was meant for. The pointer
+// goes there first, as a hand would, which hides the tooltip of the control
+// it rested on: that tip may lie over this one's middle.
 bool ClickOn(HWND main, HWND control) {
     POINT at{};
     const auto reached = [&] {
@@ -194,7 +196,7 @@ bool ClickOn(HWND main, HWND control) {
         const HWND there = WindowFromPoint(at);
         return there == control || IsChild(control, there);
     };
-    return ToFront(main) && WaitFor(reached) && (ClickAt(at), true);
+    return ToFront(main) && (reached() || (Send({PointerAt(at)}), WaitFor(reached))) && (ClickAt(at), true);
 }
 
 namespace {

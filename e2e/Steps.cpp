@@ -163,6 +163,7 @@ std::vector<std::string> Steps(const std::string& script) {
     return steps;
 }
 
+// "verb:argument" as its verb and argument; the argument is empty without a colon.
 std::pair<std::string, std::string> VerbAndArgument(const std::string& step) {
     const std::size_t colon = std::min(step.find(':'), step.size());
     return {step.substr(0, colon), step.substr(std::min(colon + 1, step.size()))};
